@@ -192,7 +192,7 @@ int TRecordSet::NextId(const QString& table) {
 
 int TRecordSet::WriteRow(const QString& table, TField* idField, const QString& insertSql,
                          const QString& updateSql, TDBParameters params,
-                         const TxDBParameters& blobs) {
+                         const TxDBParameters& blobs, bool keepEditOnError) {
     TDataSet* ds = m_dataSet;
     if (!ds->Editing())
         ds->Edit();
@@ -213,7 +213,8 @@ int TRecordSet::WriteRow(const QString& table, TField* idField, const QString& i
         ds->Post();
         return id;
     } catch (...) {
-        ds->Cancel();
+        if (!keepEditOnError)
+            ds->Cancel();
         throw;
     }
 }

@@ -48,9 +48,11 @@ class TRecordSet : public QObject {
     // edited or appended: update by Id when its Id field is not 0, otherwise take
     // max(Id)+1 of `table` and insert. `params` are the statement's parameters
     // except Id, which is added. On success the Id is stored and the row posted;
-    // on an error the local edit is cancelled and the error passed on.
+    // on an error the local edit is cancelled (or, with keepEditOnError, left in
+    // its edit state for the caller) and the error passed on.
     int WriteRow(const QString& table, TField* idField, const QString& insertSql,
-                 const QString& updateSql, TDBParameters params, const TxDBParameters& blobs = {});
+                 const QString& updateSql, TDBParameters params, const TxDBParameters& blobs = {},
+                 bool keepEditOnError = false);
     // The parameters :Name for the named fields of the active row.
     TDBParameters FieldParams(const QList<TField*>& fields) const;
     // "select max(Id) from <table>" + 1, read through the scratch set.
