@@ -10,7 +10,7 @@
 // transaction. Each side passes its own statements.
 class TBizSet : public TRecordSet {
     Q_OBJECT
-  public:
+public:
     // One field of the fixed field list.
     struct TFieldDef {
         TFieldKind kind;
@@ -57,7 +57,7 @@ class TBizSet : public TRecordSet {
 
     TField* Fld(int index) const { return DataSet()->Field(index); }
 
-  protected:
+protected:
     TBizSet(const TStatements& statements, TDatabase* db);
 
     void DefineFields(const TFieldDef* defs, int count);
@@ -71,7 +71,7 @@ class TBizSet : public TRecordSet {
     // A price with the four decimals of a fixed-point amount.
     static double Money(double value);
 
-  private:
+private:
     TField* Named(const char* name) const;
     bool HasRow() const;
     void ExecuteOnRow(const QString& sql, const TDBParameters& params);

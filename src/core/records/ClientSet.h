@@ -50,14 +50,16 @@ class THouseSet;
 // clientattention.
 class TClientSet : public TBizSet {
     Q_OBJECT
-  public:
+public:
     enum TFieldNo {
         ORBEL_CLIENT_FIELDS(ORBEL_FIELD_NO, ORBEL_FIELD_NO, ORBEL_FIELD_NO) FieldCount
     };
 
     explicit TClientSet(TDatabase* db = nullptr);
 
+    // clang-format off
     ORBEL_CLIENT_FIELDS(ORBEL_DATA_ACCESSOR, ORBEL_CALC_ACCESSOR, ORBEL_NO_ACCESSOR)
+    // clang-format on
 
     // The field structure without rows.
     void OpenEmpty();
@@ -76,7 +78,7 @@ class TClientSet : public TBizSet {
     // A client leaves the list only when recycled or deleted.
     void DeleteCurrent() override {}
 
-  protected:
+protected:
     void CalcFields() override;
     // The long texts are written as text, so an empty one is stored as "".
     QVariant SaveValue(TField* field) const override;

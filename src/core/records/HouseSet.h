@@ -90,12 +90,14 @@ class TClientSet;
 // computed from them, and every statement on house and houseattention.
 class THouseSet : public TBizSet {
     Q_OBJECT
-  public:
+public:
     enum TFieldNo { ORBEL_HOUSE_FIELDS(ORBEL_FIELD_NO, ORBEL_FIELD_NO, ORBEL_FIELD_NO) FieldCount };
 
     explicit THouseSet(TDatabase* db = nullptr);
 
+    // clang-format off
     ORBEL_HOUSE_FIELDS(ORBEL_DATA_ACCESSOR, ORBEL_CALC_ACCESSOR, ORBEL_NO_ACCESSOR)
+    // clang-format on
 
     // Deletes the current listing with its bookmarks, deals, change log,
     // follow-ups and photos in one transaction.
@@ -112,6 +114,6 @@ class THouseSet : public TBizSet {
     bool CheckDuplicate(const QString& houseName, const QString& seat, const QString& doorNo,
                         int id, int floor, int floorB);
 
-  protected:
+protected:
     void CalcFields() override;
 };

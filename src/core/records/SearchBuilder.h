@@ -10,7 +10,7 @@
 // Contains: the text between % signs with %, _ and \ escaped, for clauses ending
 // in "escape '\'".
 class TSearchBuilder {
-  public:
+public:
     explicit TSearchBuilder(const QString& start) : m_condition(start) {}
 
     // Appends the clause with every parameter in it bound to `value`.
@@ -28,7 +28,7 @@ class TSearchBuilder {
     // "%text%" with the pattern characters of the text escaped by '\'.
     static QString Contains(const QString& text);
 
-  private:
+private:
     QString m_condition;
     TDBParameters m_params;
 };
