@@ -59,6 +59,9 @@ QString TSN::NextCode(const QString& rule, const QString& lastCode) {
 }
 
 QString TSN::IncNumber(const QString& number) const {
+    // No number fits zero digits, whatever text stands where it would be.
+    if (Digits <= 0)
+        throw EOrbelError(kOverflowMsg);
     const qint64 value = StrToInt(number);
     if (value == std::numeric_limits<qint64>::max())
         throw EOrbelError(kOverflowMsg);
