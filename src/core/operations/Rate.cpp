@@ -75,12 +75,23 @@ QString TRate::FormatReturns(double returns) {
 }
 
 // The "#.0000" style: fixed decimals, and no "0" before the point below 1.
+// Amounts are kept to four decimals, so the rounding works on whole
+// ten-thousandths (half away from zero) rather than on the binary double.
 QString TRate::FormatNoLeadingZero(double value, int decimals) {
-    QString text = QString::number(std::fabs(value), 'f', decimals);
-    if (text.startsWith(QLatin1Char('0')))
-        text.remove(0, 1);
-    const bool zero = text.count(QLatin1Char('0')) == text.size() - 1;
-    return value < 0 && !zero ? QLatin1Char('-') + text : text;
+    qint64 scaled = std::llround(std::fabs(value) * 10000.0);
+    qint64 unit = 1;
+    for (int d = decimals; d < 4; ++d)
+        unit *= 10;
+    scaled = (scaled + unit / 2) / unit;
+    qint64 scale = 1;
+    for (int d = 0; d < decimals; ++d)
+        scale *= 10;
+    const qint64 whole = scaled / scale;
+    const QString fraction =
+        QString::number(scaled % scale).rightJustified(decimals, QLatin1Char('0'));
+    const QString text =
+        (whole == 0 ? QString() : QString::number(whole)) + QLatin1Char('.') + fraction;
+    return value < 0 && scaled != 0 ? QLatin1Char('-') + text : text;
 }
 
 TRate& Rate() {
