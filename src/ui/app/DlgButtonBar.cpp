@@ -16,8 +16,10 @@ TDlgButtonBar::TDlgButtonBar(QWidget* parent) : QWidget(parent), m_line(new QFra
 
 QPushButton* TDlgButtonBar::AddButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
-    // Chinese captions may need more room than 75 pixels in a large font.
-    button->resize(kButtonSize.expandedTo(QSize(button->sizeHint().width(), kButtonSize.height())));
+    // A caption that does not fit into 75 pixels in a large font widens its button.
+    const int textWidth =
+        button->fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
+    button->resize(qMax(kButtonSize.width(), textWidth + 16), kButtonSize.height());
     m_buttons << button;
     Arrange();
     return button;
