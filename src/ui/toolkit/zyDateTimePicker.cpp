@@ -10,6 +10,8 @@ TzyDateTimePicker::TzyDateTimePicker(QWidget* parent)
     : QDateTimeEdit(QDateTime::currentDateTime(), parent), m_checkbox(new QCheckBox(this)) {
     setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     setCalendarPopup(true);
+    // The display format drops what it does not show; the value keeps the time of day.
+    setDateTime(QDateTime::currentDateTime());
     m_checkbox->setFocusPolicy(Qt::NoFocus);
     m_checkbox->setChecked(false);
     m_checkbox->hide();
