@@ -8,8 +8,18 @@
 namespace {
 
 bool IsBlank(const QVariant& v) {
-    return !v.isValid() || v.isNull() ||
-           (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty());
+    if (!v.isValid() || v.isNull())
+        return true;
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return v.toString().trimmed().isEmpty();
+    case QMetaType::QDateTime:
+        return !v.toDateTime().isValid();
+    case QMetaType::QDate:
+        return !v.toDate().isValid();
+    default:
+        return false;
+    }
 }
 
 int ToInteger(const QVariant& v) {

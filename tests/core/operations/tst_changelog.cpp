@@ -160,6 +160,8 @@ class TstChangeLog : public QObject {
             << TPropertyKind::OptionalDate << QVariant() << QVariant() << "";
         QTest::newRow("optional day")
             << TPropertyKind::OptionalDate << QVariant(kNoon) << QVariant(kDay) << "";
+        QTest::newRow("empty date-time")
+            << TPropertyKind::DateTime << QVariant(QDateTime()) << QVariant(QDateTime()) << "";
         QTest::newRow("text of null")
             << TPropertyKind::Text << QVariant() << QVariant(QString()) << "";
     }
