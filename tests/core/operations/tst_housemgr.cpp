@@ -263,6 +263,27 @@ class TstHouseMgr : public QObject {
         QCOMPARE(Count("housechanges"), 1);
     }
 
+    // When the change log cannot be written, the update is rolled back with it and
+    // the listed row keeps its old values.
+    void editChangeLogFailureRollsBack() {
+        TScriptedEditorFactory editors;
+        TScriptedMessenger m;
+        THouseMgr mgr;
+        OpenLive(mgr);
+        QVariantMap values = NewHouse();
+        values["Price"] = 5000;
+        editors.house.Ok(values);
+        mgr.AddClick();
+        DbConnection().Execute(QStringLiteral("drop table housechanges"));
+        editors.house.Ok({{"Price", 5200}});
+        QVERIFY(!mgr.EditClick());
+        QCOMPARE(editors.house.shown, 3); // the editor came back and was cancelled
+        QVERIFY(!m.shown.isEmpty());
+        QCOMPARE(Scalar("select Price from house").toDouble(), 5000.0);
+        QCOMPARE(mgr.PriceFld()->AsFloat(), 5000.0);
+        QVERIFY(!mgr.DataSet()->Editing());
+    }
+
     // Stored NULLs differ from every new value, empty texts included.
     void editNullFieldsAreLogged() {
         InsertHouse(1, "FY001", "", "li");
@@ -463,8 +484,12 @@ class TstHouseMgr : public QObject {
 
         // The current follow-up is the new one; right 4 lets it be changed and deleted.
         mgr.Visits()->DataSet()->Locate("Id", 1);
-        editors.visit.Ok({{"Details", "再次看房"}, {"HintDate", QVariant()}});
+        editors.visit.Ok({{"HintDays", "三"}});
+        editors.visit.Ok({{"HintDays", 3}, {"Details", "再次看房"}, {"HintDate", QVariant()}});
         mgr.VisitEditClick();
+        // A failed follow-up edit of a house shows the bare error text.
+        QCOMPARE(m.shown, QStringList{"\"三\" 不是有效的整数."});
+        m.Clear();
         QCOMPARE(editors.visit.loaded.last()["VizType"].toString(), QStringLiteral("电话"));
         QCOMPARE(Scalar("select Details from housevisits where Id=1").toString(),
                  QStringLiteral("再次看房"));
