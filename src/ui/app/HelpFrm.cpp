@@ -63,7 +63,7 @@ void THelpFrm::ShowTopic(const QString& topic) {
 
 void THelpFrm::ShowMissing(const QString& topic) {
     m_browser->setHtml(QStringLiteral("<h3>没有关于此主题的帮助</h3>"
-                                      "<p>帮助目录中没有主题“%1”的页面(help/%1.htm)。</p>"
+                                      "<p>帮助目录中没有主题“%1”的页面（help/%1.htm）。</p>"
                                       "<p>请点击上方的“目录”查看帮助的主页。</p>")
                            .arg(topic.toHtmlEscaped()));
 }

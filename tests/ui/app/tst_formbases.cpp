@@ -15,6 +15,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -162,6 +163,24 @@ class TstFormBases : public QObject {
         QFETCH(QPoint, pos);
         QFETCH(TBorderHit, expected);
         QCOMPARE(BorderHitTest(window, pos), expected);
+    }
+
+    void borderlessWindowShowsResizeCursors() {
+        TaFrm window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(window.hasMouseTracking());
+        QTest::mouseMove(&window, QPoint(2, 100));
+        QCOMPARE(window.cursor().shape(), Qt::SizeHorCursor);
+        QTest::mouseMove(&window, QPoint(295, 195));
+        QCOMPARE(window.cursor().shape(), Qt::SizeFDiagCursor);
+        QTest::mouseMove(&window, QPoint(150, 100));
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+
+        // A window with a border leaves resizing to the window manager.
+        TaFrm framed;
+        framed.show();
+        QVERIFY(!framed.hasMouseTracking());
     }
 
     void showingPlacesAtPointer() {
@@ -415,6 +434,33 @@ class TstFormBases : public QObject {
         QCOMPARE(probe.format, Qt::PlainText);
         QCOMPARE(probe.text, QStringLiteral("select * from t where a<b and <b>c</b>"));
         SetMessenger(nullptr);
+    }
+
+    void inputBox() {
+        TBoxMessenger boxes;
+        QString captions;
+        auto answer = [&](bool ok) {
+            QTimer::singleShot(0, [&, ok] {
+                auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QStringList texts;
+                for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                    texts << b->text();
+                texts.sort();
+                captions = texts.join(u'|');
+                dialog->setTextValue(QStringLiteral("新文件夹"));
+                ok ? dialog->accept() : dialog->reject();
+            });
+        };
+        QString value = QStringLiteral("旧");
+        answer(true);
+        QVERIFY(boxes.InputQuery(QStringLiteral("重命名"), QStringLiteral("新名称:"), value));
+        QCOMPARE(value, QStringLiteral("新文件夹"));
+        QCOMPARE(captions, QStringLiteral("取消|确定"));
+        value = QStringLiteral("旧");
+        answer(false);
+        QVERIFY(!boxes.InputQuery(QStringLiteral("重命名"), QStringLiteral("新名称:"), value));
+        QCOMPARE(value, QStringLiteral("旧"));
     }
 
     void displayText_data() {
