@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -345,6 +346,23 @@ class TstFormBases : public QObject {
         QTest::mouseClick(dlg.HelpButton(), Qt::LeftButton);
         QCOMPARE(THelpFrm::Current(), window);
         QCOMPARE(window->Topic(), QStringLiteral("Login"));
+    }
+
+    void helpStaysUsableWhileADialogIsModal() {
+        TNameDlg dlg;
+        dlg.setObjectName(QStringLiteral("LoginFrm"));
+        QWidget* ownerWhileOpen = nullptr;
+        QTimer::singleShot(0, &dlg, [&] {
+            QTest::keyClick(dlg.edit, Qt::Key_F1);
+            ownerWhileOpen = THelpFrm::Current()->parentWidget();
+            dlg.reject();
+        });
+        dlg.exec();
+        QCOMPARE(ownerWhileOpen, &dlg);
+        // The help window outlives the dialog it was opened from.
+        QPointer<THelpFrm> help = THelpFrm::Current();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->parentWidget(), nullptr);
     }
 
     void missingHelpPage() {
