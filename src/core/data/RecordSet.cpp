@@ -44,7 +44,9 @@ TRecordSet::TRecordSet(TDatabase* db) : m_db(db), m_dataSet(new TDataSet(this)) 
 
 TRecordSet::~TRecordSet() = default;
 
-TDatabase& TRecordSet::Database() const { return m_db ? *m_db : DbConnection(); }
+TDatabase& TRecordSet::Database() const {
+    return m_db ? *m_db : DbConnection();
+}
 
 TField* TRecordSet::AddField(TFieldKind kind, const QString& name, int size, bool visible,
                              const QString& label) {

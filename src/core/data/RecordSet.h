@@ -13,7 +13,7 @@ class TDatabase;
 // WriteRow). Calculated fields are filled by CalcFields, once per row.
 class TRecordSet : public QObject {
     Q_OBJECT
-public:
+  public:
     // Uses the program-wide connection unless another is given.
     explicit TRecordSet(TDatabase* db = nullptr);
     ~TRecordSet() override;
@@ -58,11 +58,11 @@ public:
     // "select max(Id) from <table>" + 1, read through the scratch set.
     static int NextId(const QString& table);
 
-protected:
+  protected:
     // Fills the calculated fields of the active row from its data fields.
     virtual void CalcFields() {}
 
-private:
+  private:
     bool HasPersistentFields() const;
     int Load(const TDBParameters& params);
 
