@@ -108,6 +108,12 @@ class TstOperator : public QObject {
             numbers << r.Number;
             QVERIFY(!r.Caption.isEmpty());
         }
+        QList<int> order;
+        for (const TRight& r : RightsTable())
+            order << r.Number;
+        QCOMPARE(order,
+                 (QList<int>{0,  23,    1,      24,    25,    26,    20,    4,     29,    6,    12,
+                             30, 10000, 100001, 10002, 10003, 10004, 10008, 10006, 10005, 10007}));
         QCOMPARE(RightsTable().first().Caption, QStringLiteral("登记权限"));
         QCOMPARE(RightCaption(100001), QStringLiteral("操作员及权限管理"));
         QVERIFY(!numbers.contains(rtClearData));
