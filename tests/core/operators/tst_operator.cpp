@@ -225,6 +225,23 @@ class TstOperator : public QObject {
         QCOMPARE(current.LoginId, QStringLiteral("li")); // a failed login keeps who is in
     }
 
+    void refusedUpgradeStillLogsIn() {
+        InsertOperator(QStringLiteral("li"), QStringLiteral("pw"));
+        TDatabase& db = DbConnection();
+        if (CurrentEngine().server) {
+            db.Execute(QStringLiteral("create function refuse() returns trigger language plpgsql "
+                                      "as $$ begin raise exception 'read only'; end $$"));
+            db.Execute(QStringLiteral("create trigger ro before update on operator "
+                                      "for each row execute function refuse()"));
+        } else {
+            db.Execute(QStringLiteral("create trigger ro before update on operator "
+                                      "begin select raise(abort, 'read only'); end"));
+        }
+        QVERIFY(CurrentOperator().LogIn(QStringLiteral("li"), QStringLiteral("pw")));
+        QCOMPARE(CurrentOperator().Password, QStringLiteral("pw"));
+        QCOMPARE(StoredPassword("li"), QStringLiteral("pw"));
+    }
+
     void emptySaPasswordLogsInThenIsHashed() {
         InsertOperator(QStringLiteral("sa"), QString());
         InsertOperator(QStringLiteral("SA"), QStringLiteral("x"));
