@@ -22,10 +22,9 @@ const char* const kSaleVisits =
 const char* const kRentVisits =
     "带客户看房,客户嫌楼层偏低|电话回访房东,房子仍空置,随时可看|"
     "房东同意租金可谈,押一付三|已拍照上网,咨询电话较多|带看一组租客,约明天答复";
-const char* const kBuyVisits =
-    "电话沟通需求,推荐三套房源|带看两套房源,客户觉得总价偏高|"
-    "客户已办好贷款预审,看中房源可随时签约|客户暂缓购房,约下月再联系|"
-    "带客户复看,客户对小区环境满意";
+const char* const kBuyVisits = "电话沟通需求,推荐三套房源|带看两套房源,客户觉得总价偏高|"
+                               "客户已办好贷款预审,看中房源可随时签约|客户暂缓购房,约下月再联系|"
+                               "带客户复看,客户对小区环境满意";
 const char* const kRentWishVisits = "推荐两套房源,客户约周六看房|带看后客户嫌通勤太远|"
                                     "客户要求租金再便宜两百元|电话回访,客户仍在找房";
 
@@ -49,6 +48,7 @@ void ReminderFor(int n, const QDateTime& now, QVariant& hintDate, int& hintDays)
 void InstallVisits(TDatabase& db, TDemoRandom& r, const QString& table, const QString& parentColumn,
                    const QList<TParent>& parents, const QDateTime& now) {
     int id = 0;
+    QList<TDBParameters> rows;
     for (qsizetype n = 0; n < parents.size(); ++n) {
         const TParent& p = parents[n];
         const int count = r.Range(1, 3);
@@ -60,18 +60,19 @@ void InstallVisits(TDatabase& db, TDemoRandom& r, const QString& table, const QS
             int hintDays = 3;
             if (k == count - 1 && p.live)
                 ReminderFor(int(n), now, hintDate, hintDays);
-            TDeliveredRows::Insert(
-                db, table,
-                {Param(QStringLiteral("Id"), ++id), Param(parentColumn, p.id),
-                 Param(QStringLiteral("VizDate"), qMin(when, now)),
-                 Param(QStringLiteral("VizType"), r.Pick("上门|上门|上门|电话|电话|电子邮件")),
-                 Param(QStringLiteral("Handman"), p.handman),
-                 Param(QStringLiteral("Details"), r.Pick(p.details)),
-                 Param(QStringLiteral("HintDate"), hintDate),
-                 Param(QStringLiteral("HintDays"), hintDays),
-                 Param(QStringLiteral("Billman"), p.handman)});
+            rows << TDBParameters{
+                Param(QStringLiteral("Id"), ++id),
+                Param(parentColumn, p.id),
+                Param(QStringLiteral("VizDate"), qMin(when, now)),
+                Param(QStringLiteral("VizType"), r.Pick("上门|上门|上门|电话|电话|电子邮件")),
+                Param(QStringLiteral("Handman"), p.handman),
+                Param(QStringLiteral("Details"), r.Pick(p.details)),
+                Param(QStringLiteral("HintDate"), hintDate),
+                Param(QStringLiteral("HintDays"), hintDays),
+                Param(QStringLiteral("Billman"), p.handman)};
         }
     }
+    TDeliveredRows::InsertMany(db, table, rows);
 }
 
 QString Handman(const QString& broker, const QString& billman) {
@@ -82,15 +83,16 @@ QList<TParent> HouseParents(const QList<TDemoHouse>& houses) {
     QList<TParent> parents;
     for (const TDemoHouse& h : houses)
         parents << TParent{h.id, h.billTime, Handman(h.broker, h.billman), !h.recycled,
-                           h.dealType == QLatin1String("出租") ? kRentVisits : kSaleVisits};
+                           h.dealType == QStringLiteral("出租") ? kRentVisits : kSaleVisits};
     return parents;
 }
 
 QList<TParent> ClientParents(const QList<TDemoClient>& clients) {
     QList<TParent> parents;
     for (const TDemoClient& c : clients)
-        parents << TParent{c.id, c.billTime, Handman(c.broker, c.billman), c.state != QLatin1String("无效"),
-                           c.dealType == QLatin1String("求购") ? kBuyVisits : kRentWishVisits};
+        parents << TParent{c.id, c.billTime, Handman(c.broker, c.billman),
+                           c.state != QStringLiteral("无效"),
+                           c.dealType == QStringLiteral("求购") ? kBuyVisits : kRentWishVisits};
     return parents;
 }
 
@@ -130,32 +132,38 @@ void DealReminder(bool sale, int n, const QDateTime& signDate, const QDateTime& 
 void InstallDeals(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
                   const QDateTime& now) {
     int id = 0, saleTurn = 0, rentTurn = 0;
+    QList<TDBParameters> rows;
     for (const TDemoHouse& h : agency.houses) {
-        const bool sale = h.state == QLatin1String("已售");
-        if (!sale && h.state != QLatin1String("已租"))
+        const bool sale = h.state == QStringLiteral("已售");
+        if (!sale && h.state != QStringLiteral("已租"))
             continue;
         const TDemoClient* client =
             sale ? Counterpart(agency.clients, QStringLiteral("已购"), saleTurn)
                  : Counterpart(agency.clients, QStringLiteral("已租"), rentTurn);
-        const QDateTime signDate(now.date().addDays(-r.Range(2, qMax(2, int(h.billTime.daysTo(now))))),
-                                 QTime(0, 0));
+        const QDateTime signDate(
+            now.date().addDays(-r.Range(2, qMax(2, int(h.billTime.daysTo(now))))), QTime(0, 0));
         QDateTime hintDate;
         int hintDays = 0;
         DealReminder(sale, id, signDate, now, hintDate, hintDays);
-        TDeliveredRows::Insert(
-            db, QStringLiteral("deals"),
-            {Param(QStringLiteral("Id"), ++id), Param(QStringLiteral("HouseId"), h.id),
-             Param(QStringLiteral("DealType"), sale ? QStringLiteral("置换") : QStringLiteral("租赁")),
-             Param(QStringLiteral("SignDate"), signDate),
-             Param(QStringLiteral("ClientName"), client ? client->name : QStringLiteral("赵先生")),
-             Param(QStringLiteral("ClientTel"), client ? client->tel : QStringLiteral("13700009999")),
-             Param(QStringLiteral("ClientNote"),
-                   client ? QStringLiteral("本店客户%1").arg(client->code) : QStringLiteral("同行介绍")),
-             Param(QStringLiteral("Content"), DealContent(h, sale, signDate)),
-             Param(QStringLiteral("HintDate"), hintDate), Param(QStringLiteral("HintDays"), hintDays),
-             Param(QStringLiteral("Handman"), Handman(h.broker, h.billman)),
-             Param(QStringLiteral("Billman"), Handman(h.broker, h.billman))});
+        rows << TDBParameters{
+            Param(QStringLiteral("Id"), ++id),
+            Param(QStringLiteral("HouseId"), h.id),
+            Param(QStringLiteral("DealType"),
+                  sale ? QStringLiteral("置换") : QStringLiteral("租赁")),
+            Param(QStringLiteral("SignDate"), signDate),
+            Param(QStringLiteral("ClientName"), client ? client->name : QStringLiteral("赵先生")),
+            Param(QStringLiteral("ClientTel"),
+                  client ? client->tel : QStringLiteral("13700009999")),
+            Param(QStringLiteral("ClientNote"), client
+                                                    ? QStringLiteral("本店客户%1").arg(client->code)
+                                                    : QStringLiteral("同行介绍")),
+            Param(QStringLiteral("Content"), DealContent(h, sale, signDate)),
+            Param(QStringLiteral("HintDate"), hintDate),
+            Param(QStringLiteral("HintDays"), hintDays),
+            Param(QStringLiteral("Handman"), Handman(h.broker, h.billman)),
+            Param(QStringLiteral("Billman"), Handman(h.broker, h.billman))};
     }
+    TDeliveredRows::InsertMany(db, QStringLiteral("deals"), rows);
 }
 
 // One line of a change log: label, old and new value.
@@ -163,7 +171,9 @@ QString ChangeLine(const QString& label, const QString& before, const QString& a
     return QStringLiteral("%1: \"%2\" → \"%3\"\r\n").arg(label, before, after);
 }
 
-QString Number(double value) { return QString::number(value, 'g', 12); }
+QString Number(double value) {
+    return QString::number(value, 'g', 12);
+}
 
 // A price cut, and for a house that left the market its new state.
 QString HouseChange(TDemoRandom& r, const TDemoHouse& h) {
@@ -176,49 +186,50 @@ QString HouseChange(TDemoRandom& r, const TDemoHouse& h) {
     } else {
         text += ChangeLine(QStringLiteral("租价"), Number(h.rentFund + 300), Number(h.rentFund));
     }
-    if (h.state != QLatin1String("有效"))
+    if (h.state != QStringLiteral("有效"))
         text += ChangeLine(QStringLiteral("状态"), QStringLiteral("有效"), h.state);
     return text;
 }
 
 QString ClientChange(TDemoRandom& r, const TDemoClient& c) {
-    const double step = c.dealType == QLatin1String("求购") ? 100000 : 500;
+    const double step = c.dealType == QStringLiteral("求购") ? 100000 : 500;
     QString text = ChangeLine(QStringLiteral("价格2"), Number(c.fund2 - step * r.Range(1, 3)),
                               Number(c.fund2));
-    if (c.state != QLatin1String("有效"))
+    if (c.state != QStringLiteral("有效"))
         text += ChangeLine(QStringLiteral("状态"), QStringLiteral("有效"), c.state);
     return text;
 }
 
-void InstallChange(TDatabase& db, const QString& table, const QString& parentColumn, int id,
-                   const TParent& p, const QString& text, const QDateTime& now, TDemoRandom& r) {
+TDBParameters ChangeRow(const QString& parentColumn, int id, const TParent& p, const QString& text,
+                        const QDateTime& now, TDemoRandom& r) {
     const qint64 span = qMax<qint64>(1, p.billTime.daysTo(now));
     const QDateTime when(p.billTime.date().addDays(r.Range(1, int(span))),
                          QTime(r.Range(9, 18), r.Range(0, 59), r.Range(0, 59)));
-    TDeliveredRows::Insert(db, table,
-                           {Param(QStringLiteral("Id"), id), Param(parentColumn, p.id),
-                            Param(QStringLiteral("Changer"), p.handman),
-                            Param(QStringLiteral("ChangeTime"), qMin(when, now)),
-                            Param(QStringLiteral("ChangeDetails"), text)});
+    return {Param(QStringLiteral("Id"), id), Param(parentColumn, p.id),
+            Param(QStringLiteral("Changer"), p.handman),
+            Param(QStringLiteral("ChangeTime"), qMin(when, now)),
+            Param(QStringLiteral("ChangeDetails"), text)};
 }
 
 // About one house in three and one client in four had its record changed since.
 void InstallChanges(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
                     const QDateTime& now) {
     const QList<TParent> houses = HouseParents(agency.houses);
-    int id = 0;
+    QList<TDBParameters> rows;
     for (qsizetype n = 0; n < houses.size(); ++n) {
-        if (r.Chance(35) || agency.houses[n].state == QLatin1String("已售"))
-            InstallChange(db, QStringLiteral("housechanges"), QStringLiteral("HouseId"), ++id,
-                          houses[n], HouseChange(r, agency.houses[n]), now, r);
+        if (r.Chance(35) || agency.houses[n].state == QStringLiteral("已售"))
+            rows << ChangeRow(QStringLiteral("HouseId"), int(rows.size()) + 1, houses[n],
+                              HouseChange(r, agency.houses[n]), now, r);
     }
+    TDeliveredRows::InsertMany(db, QStringLiteral("housechanges"), rows);
     const QList<TParent> clients = ClientParents(agency.clients);
-    id = 0;
+    rows.clear();
     for (qsizetype n = 0; n < clients.size(); ++n) {
         if (r.Chance(25))
-            InstallChange(db, QStringLiteral("clientchanges"), QStringLiteral("ClientId"), ++id,
-                          clients[n], ClientChange(r, agency.clients[n]), now, r);
+            rows << ChangeRow(QStringLiteral("ClientId"), int(rows.size()) + 1, clients[n],
+                              ClientChange(r, agency.clients[n]), now, r);
     }
+    TDeliveredRows::InsertMany(db, QStringLiteral("clientchanges"), rows);
 }
 
 } // namespace

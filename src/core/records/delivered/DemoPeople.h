@@ -8,7 +8,7 @@ class TDemoRandom;
 // ("王先生"), clients with full names, and telephone numbers from blocks no
 // carrier hands out to customers.
 class TDemoPeople {
-public:
+  public:
     // An owner as the contact of a listing.
     static QString OwnerName(TDemoRandom& random);
     // A client's full name; `male` tells which.
