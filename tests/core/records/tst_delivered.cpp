@@ -58,6 +58,12 @@ QStringList Lines(const QString& text) {
     return lines;
 }
 
+QDateTime ToDateTime(const QVariant& v) {
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    return QDateTime::fromString(v.toString(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
 double Annuity(double annualRate, int months) {
     const double r = annualRate / 12;
     return 10000 * r / (1 - std::pow(1 + r, -months));
@@ -348,6 +354,36 @@ class TstDelivered : public QObject {
         QVERIFY(Count(QStringLiteral("SELECT count(*) from deals, house where "
                                      "deals.HouseId=house.Id and now between hintdate-hintdays "
                                      "and hintdate")) > 0);
+    }
+
+    // Follow-ups, deals and changes lie between the parent's registration day and now.
+    void demoHistoryFollowsRegistration_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("house visits")
+            << "select h.BillTime, v.VizDate from housevisits v, house h where v.HouseId=h.Id";
+        QTest::newRow("client visits")
+            << "select c.BillTime, v.VizDate from clientvisits v, client c where v.ClientId=c.Id";
+        QTest::newRow("deals")
+            << "select h.BillTime, d.SignDate from deals d, house h where d.HouseId=h.Id";
+        QTest::newRow("house changes")
+            << "select h.BillTime, c.ChangeTime from housechanges c, house h where c.HouseId=h.Id";
+        QTest::newRow("client changes") << "select c.BillTime, x.ChangeTime from clientchanges x, "
+                                           "client c where x.ClientId=c.Id";
+    }
+    void demoHistoryFollowsRegistration() {
+        QFETCH(QString, sql);
+        FreshDatabase(TTestContent::Demo);
+        const QDateTime now = DbConnection().ServerNow();
+        const TRows rows = Rows(sql);
+        QVERIFY(!rows.isEmpty());
+        for (const QVariantList& r : rows) {
+            const QDateTime registered = ToDateTime(r[0]);
+            const QDateTime happened = ToDateTime(r[1]);
+            QVERIFY(registered.isValid() && happened.isValid());
+            QVERIFY2(
+                happened.date() >= registered.date() && happened <= now,
+                qPrintable(registered.toString() + QStringLiteral(" / ") + happened.toString()));
+        }
     }
 
     void demoIsTheSameEveryTime() {

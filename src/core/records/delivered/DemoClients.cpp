@@ -57,6 +57,7 @@ const char* const kAddresses = "杭州市西湖区文二路|杭州市拱墅区�
 TDBParameters WishParams(TDemoRandom& r, const TDemoEstate& e, TDemoClient& c) {
     const bool buy = c.dealType == QStringLiteral("求购");
     const TWish w = WishFor(r, e, buy);
+    c.fund1 = w.fund1;
     c.fund2 = w.fund2;
     return {Param(QStringLiteral("DealType"), c.dealType),
             Param(QStringLiteral("Room1"), w.room1),

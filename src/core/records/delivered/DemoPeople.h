@@ -17,6 +17,8 @@ class TDemoPeople {
     static QString OwnerTel(int n);
     // The n-th client's mobile number (13700000001…).
     static QString ClientTel(int n);
+    // The n-th mobile number of a counterpart the agency did not register (13600000001…).
+    static QString WalkInTel(int n);
     // The login ids of the agency's brokers.
     static QString Broker(TDemoRandom& random);
 };
