@@ -4,6 +4,7 @@
 #include "app/Messenger.h"
 #include "data/Database.h"
 #include "data/KeyValue.h"
+#include "data/Options.h"
 #include "operations/EditorFactory.h"
 #include "operations/EditorLoop.h"
 #include "operators/Operator.h"
@@ -94,7 +95,11 @@ template <class S, class V, class C> QString TBizMgr<S, V, C>::IdAndCode() const
 }
 
 template <class S, class V, class C> QString TBizMgr<S, V, C>::LastCode() const {
-    return SN().LastCode(m_side.CodeOwner, TSN::StoredRule(m_side.CodeOwner));
+    return SN().LastCode(m_side.CodeOwner, TSN::RuleOf(m_side.CodeOwner, ProgramOptions()));
+}
+
+template <class S, class V, class C> QString TBizMgr<S, V, C>::NextCode() const {
+    return SN().GenerateCode(m_side.CodeOwner, ProgramOptions());
 }
 
 template <class S, class V, class C>
@@ -279,6 +284,33 @@ template <class S, class V, class C> void TBizMgr<S, V, C>::AttentionEditorClick
     editor->SetProperty(QStringLiteral("Attention"), this->IsAttention());
     if (editor->Execute())
         this->SetAttention(editor->Flag(QStringLiteral("Attention")));
+}
+
+template <class S, class V, class C> void TBizMgr<S, V, C>::AssignBrokerClick() {
+    if (!HasCurrent())
+        return;
+    CurrentOperator().RequireRight(rtAssignBroker);
+    std::unique_ptr<TBrokerPicker> picker = EditorFactory().CreateBrokerPicker();
+    if (!picker->Execute())
+        return;
+    const QString broker = picker->Text(QStringLiteral("Broker"));
+    if (!picker->Flag(QStringLiteral("AssignAll"))) {
+        this->SetBroker(broker);
+        return;
+    }
+    // A failure stops the walk; rows already done keep their new broker. The
+    // detail pages follow once, at the end.
+    TDataSet* data = this->DataSet();
+    data->DisableControls();
+    try {
+        for (data->First(); !data->Eof(); data->Next())
+            this->SetBroker(broker);
+        data->First();
+    } catch (...) {
+        data->EnableControls();
+        throw;
+    }
+    data->EnableControls();
 }
 
 template class TBizMgr<THouseSet, THouseVisitSet, THouseChangeSet>;

@@ -68,6 +68,9 @@ template <class TSet, class TVisits, class TChanges> class TBizMgr : public TSet
     void ChangeNotesUpdateClick();
     void OpenByAttentionClick();
     void AttentionEditorClick();
+    // Hands the current record, or every listed record when the picker says so,
+    // to the broker chosen in the broker picker (none: no broker). Needs right 1.
+    void AssignBrokerClick();
 
   protected:
     TBizMgr(const TMgrSide& side, TDatabase* db);
@@ -91,7 +94,8 @@ template <class TSet, class TVisits, class TChanges> class TBizMgr : public TSet
     // Demands right 4 unless `owner` is the operator.
     static void RequireOwnerOr4(const QString& owner);
     static bool IsOperator(const QString& loginId);
-    QString NextCode() const { return SN().GenerateCode(m_side.CodeOwner); }
+    // The next code by the rule of the program's options list.
+    QString NextCode() const;
 
     const TMgrSide& Side() const { return m_side; }
     TFieldLinks EditorLinks() const { return SameNames(m_side.EditorFields); }

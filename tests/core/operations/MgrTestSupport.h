@@ -5,9 +5,12 @@
 
 #include "data/Database.h"
 #include "data/KeyValue.h"
+#include "data/Options.h"
 #include "data/RecordSet.h"
 #include "operators/Operator.h"
 #include "records/RecordContext.h"
+
+#include "TestDatabase.h"
 
 #include <QString>
 #include <QVariant>
@@ -23,13 +26,15 @@ inline void SetSwitch(int key, bool on) {
     TKeyValue().SetFlag(key, on);
 }
 
-// Code rules: houses FY001…, clients KH001….
-inline void InstallCodeRules() {
-    for (const auto& [key, prefix] : {std::pair{11, "FY"}, std::pair{13, "KH"}})
-        DbConnection().Execute(
-            QStringLiteral("insert into options([Key], Label, List) values (:K, :L, :R)"),
-            {Param("K", key), Param("L", QStringLiteral("rule")),
-             Param("R", QString::fromLatin1(prefix) + QStringLiteral("\r\n3\r\n"))});
+// A delivered database with the code rules houses FY001…, clients KH001…, read
+// into the program's options list.
+inline void FreshAgency() {
+    FreshDatabase(TTestContent::Delivered);
+    TOptions& options = ProgramOptions();
+    options.Refresh();
+    options.SetSaleSnRule(QStringLiteral("FY\r\n3\r\n"));
+    options.SetBuySnRule(QStringLiteral("KH\r\n3\r\n"));
+    options.SaveAll();
 }
 
 inline void AddOperator(const QString& loginId, const QString& name, const QString& contact) {

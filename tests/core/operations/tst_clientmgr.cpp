@@ -41,8 +41,7 @@ class TstClientMgr : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        FreshDatabase(TTestContent::Tables);
-        InstallCodeRules();
+        FreshAgency();
         SetSwitch(TKeyValue::kBrokerMayEdit, true);
         SetSwitch(TKeyValue::kOperatorAsBroker, true);
         SetSwitch(TKeyValue::kAutomaticCodes, false);
@@ -242,6 +241,37 @@ class TstClientMgr : public QObject {
         QCOMPARE(Scalar("select HintDays from clientvisits").toInt(), 5);
         mgr.VisitDeleteClick();
         QCOMPARE(Count("clientvisits"), 0);
+    }
+
+    void assignBroker() {
+        InsertClient(1, "KH001", "li", "li");
+        InsertClient(2, "KH002", "li", "li");
+        InsertClient(3, "KH003", "li", "li");
+        TScriptedEditorFactory editors;
+        TScriptedMessenger m;
+        TClientMgr mgr;
+        OpenLive(mgr);
+        QVERIFY_THROWS_EXCEPTION(EAbort, mgr.AssignBrokerClick());
+        QCOMPARE(m.shown, QStringList{Denied(1)});
+        QCOMPARE(editors.broker.created, 0);
+
+        LogIn("li", ",1,");
+        mgr.DataSet()->Next();
+        editors.broker.Ok({{"Broker", "wang"}});
+        mgr.AssignBrokerClick();
+        QCOMPARE(Count("client", "Broker='wang'"), 1);
+        QCOMPARE(Scalar("select Broker from client where Id=2").toString(), QStringLiteral("wang"));
+        QCOMPARE(mgr.BrokerFld()->AsString(), QStringLiteral("wang"));
+
+        editors.broker.Cancel();
+        mgr.AssignBrokerClick();
+        int scrolls = 0;
+        mgr.SetAfterScroll([&] { ++scrolls; });
+        editors.broker.Ok({{"Broker", "zhao"}, {"AssignAll", true}});
+        mgr.AssignBrokerClick();
+        QCOMPARE(Count("client", "Broker='zhao'"), 3);
+        QCOMPARE(mgr.IdFld()->AsInteger(), 1);
+        QCOMPARE(scrolls, 1);
     }
 
     void notesAndAttention() {

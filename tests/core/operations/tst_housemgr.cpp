@@ -74,8 +74,7 @@ class TstHouseMgr : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        FreshDatabase(TTestContent::Tables);
-        InstallCodeRules();
+        FreshAgency();
         SetSwitch(TKeyValue::kBrokerMayEdit, true);
         SetSwitch(TKeyValue::kOperatorAsBroker, true);
         SetSwitch(TKeyValue::kAutomaticCodes, false);
