@@ -18,7 +18,9 @@ void SetStep(TDatabase& db, int step) {
 
 } // namespace
 
-int TDeliveredDatabase::LatestStep() { return 1; }
+int TDeliveredDatabase::LatestStep() {
+    return 1;
+}
 
 int TDeliveredDatabase::CurrentStep(TDatabase& db) {
     if (!TSchema::Exists(db))
@@ -38,4 +40,6 @@ void TDeliveredDatabase::InstallSettings(TDatabase& db) {
     }
 }
 
-void TDeliveredDatabase::InstallAll(TDatabase& db) { InstallSettings(db); }
+void TDeliveredDatabase::InstallAll(TDatabase& db) {
+    InstallSettings(db);
+}
