@@ -83,7 +83,11 @@ QList<QByteArray> TIniFile::Lines() const {
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
+    QByteArray content = file.readAll();
+    // A byte-order mark left by an editor would hide the first section.
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
+    QList<QByteArray> lines = content.split('\n');
     for (QByteArray& line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);

@@ -1,7 +1,10 @@
 #include "app/Startup.h"
 
 #include "app/AppInfo.h"
+#include "app/Error.h"
+#include "app/Messenger.h"
 #include "app/SplashFrm.h"
+#include "data/Company.h"
 #include "data/ConfigEditor.h"
 #include "data/Configer.h"
 #include "data/DBConfigFrm.h"
@@ -42,6 +45,21 @@ int TStartup::Run() {
         m_splash.reset();
         return 0;
     }
+    int code = 0;
+    try {
+        code = RunConnected();
+    } catch (const EOrbelError& e) {
+        // Nothing after the connection can go on without what failed to load.
+        if (!e.Message().isEmpty())
+            ShowInfo(e.Message());
+        code = 1;
+    }
+    m_splash.reset();
+    DbConnection().Close();
+    return code;
+}
+
+int TStartup::RunConnected() {
     Progress(QStringLiteral("连接成功,正在创建公共对象..."));
     CreateCommonObjects();
     Progress(QStringLiteral("正在创建程序,请稍候..."));
@@ -50,15 +68,9 @@ int TStartup::Run() {
     // The login and the main window follow here. Until they exist the splash
     // stays up with its last text until it is closed, unless the run only has
     // to prove that the program can start and connect.
-    if (qEnvironmentVariable("ORBEL_EXIT_AFTER_CONNECT") == QLatin1String("1")) {
-        m_splash.reset();
-        DbConnection().Close();
+    if (qEnvironmentVariable("ORBEL_EXIT_AFTER_CONNECT") == QLatin1String("1"))
         return 0;
-    }
-    const int code = QApplication::exec();
-    m_splash.reset();
-    DbConnection().Close();
-    return code;
+    return QApplication::exec();
 }
 
 void TStartup::ShowSplash() {
@@ -78,8 +90,7 @@ bool TStartup::ConnectDatabase() {
 }
 
 void TStartup::CreateCommonObjects() {
-    // COMPANY: load CurrentCompany from table Company here once TCompany
-    // (data/Company.h) is on main.
+    CurrentCompany().Load();
 }
 
 // The first-run dialog is shown at most once per configuration file.

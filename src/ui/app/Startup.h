@@ -20,7 +20,8 @@ class TStartup {
     explicit TStartup(TEditorFactory editorFactory = {});
     ~TStartup();
 
-    // Runs the sequence and returns the process's exit code.
+    // Runs the sequence and returns the process's exit code: 0 also when the
+    // operator gives up connecting, 1 when a step after the connection fails.
     int Run();
 
     // Title, translations of the standard dialogs and the font.
@@ -30,6 +31,8 @@ class TStartup {
     void ShowSplash();
     void Progress(const QString& message);
     bool ConnectDatabase();
+    // The steps after a successful connection; raises what they raise.
+    int RunConnected();
     void CreateCommonObjects();
     void FirstRunCheck();
 

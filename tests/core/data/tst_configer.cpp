@@ -226,9 +226,11 @@ class TstConfiger : public QObject {
         QVERIFY(!TConfiger::Upgraded());
     }
 
-    void booleansReadAsIntegers() {
-        WriteFile("[db]\ndefaultCon = 0 \n[upgrade]\nupgraded=-1\n");
+    void readsWhatEditorsLeave() {
+        // Blanks around keys and values, LF endings, other cases, a byte-order mark.
+        WriteFile("\xEF\xBB\xBF[DB]\n defaultcon = 0 \nProviderIdx=\t2\n[upgrade]\nupgraded=-1\n");
         QVERIFY(!TConfiger().defaultCon);
+        QCOMPARE(TConfiger().providerIdx, 2);
         QVERIFY(TConfiger::Upgraded());
     }
 

@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -155,6 +157,27 @@ class TstStartup : public QObject {
         QCOMPARE(lastText, QStringLiteral("正在创建程序,请稍候..."));
         QVERIFY(TConfiger::Upgraded());
         QVERIFY(!DbConnection().Connected());
+    }
+
+    void aFailureAfterConnectingEndsTheStart() {
+        // A database in use by something else: it has tables, but not ours.
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+            db.setDatabaseName(TConfiger::DefaultDatabaseFile());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("create table other(x integer)")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+        WriteCfg("[db]\nproviderIdx=1\ndefaultCon=1\n");
+        TScriptedMessenger messenger;
+        QCOMPARE(TStartup(Cancelling()).Run(), 1);
+        QCOMPARE(messenger.shown.size(), 1);
+        QVERIFY(messenger.Last().contains(QStringLiteral("company"), Qt::CaseInsensitive));
+        QVERIFY(!VisibleSplash());
+        QVERIFY(!DbConnection().Connected());
+        QVERIFY(!TConfiger::Upgraded());
     }
 
     void splashMessages() {
