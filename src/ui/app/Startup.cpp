@@ -28,10 +28,13 @@ void TStartup::InitApplication() {
     QApplication::setApplicationDisplayName(TAppInfo::Title());
     const QLocale chinese(QLocale::Chinese, QLocale::China);
     QLocale::setDefault(chinese);
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    if (!qApp->findChild<QTranslator*>(QStringLiteral("qtbase"))) {
+        auto* translator = new QTranslator(qApp);
+        translator->setObjectName(QStringLiteral("qtbase"));
+        if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(translator);
+    }
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
 }
 

@@ -96,6 +96,10 @@ class TstStartup : public QObject {
         QCOMPARE(m_editor->shown, 0);
         QVERIFY(messenger.shown.isEmpty());
         QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("朔禾房地产中介管理系统"));
+        // Standard dialogs speak Chinese; text is set in the CJK font.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+        QCOMPARE(QApplication::font().family(), QStringLiteral("Noto Sans CJK SC"));
+        QCOMPARE(QApplication::font().pointSize(), 9);
         QCOMPARE(TAppInfo::BuildLabel(), QStringLiteral("(Build120709X)"));
         QVERIFY(TConfiger::Upgraded());
         QVERIFY(!VisibleSplash());
