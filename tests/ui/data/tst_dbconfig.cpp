@@ -1,5 +1,6 @@
 #include "ScriptedMessenger.h"
 
+#include "app/Startup.h"
 #include "data/Configer.h"
 #include "data/ConnectionString.h"
 #include "data/DBConfigFrm.h"
@@ -45,6 +46,9 @@ class TstDbConfig : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
 
   private slots:
+    // The program's language and font, as at start.
+    void initTestCase() { TStartup::InitApplication(); }
+
     void init() {
         m_home = std::make_unique<QTemporaryDir>();
         qputenv("ORBEL_HOME", m_home->path().toLocal8Bit());
@@ -73,6 +77,7 @@ class TstDbConfig : public QObject {
         QCOMPARE(Child<QStackedWidget>(dlg, "pages1")->currentIndex(), 2);
         QVERIFY(Edit(dlg, "edtDipUrl1")->isVisible());
         QCOMPARE(Edit(dlg, "edtDipUser1")->text(), QStringLiteral("店一"));
+        Screenshot(dlg, QStringLiteral("dbconfig-service.png"));
         QCOMPARE(Edit(dlg, "edtServer1")->text(), QStringLiteral("db.example"));
         QCOMPARE(Edit(dlg, "edtPort1")->text(), QStringLiteral("5433"));
         QCOMPARE(Edit(dlg, "edtPw1")->text(), QStringLiteral("口令"));
