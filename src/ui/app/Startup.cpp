@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/Error.h"
 #include "app/Messenger.h"
+#include "app/QtTranslations.h"
 #include "app/SplashFrm.h"
 #include "data/Company.h"
 #include "data/ConfigEditor.h"
@@ -12,9 +13,7 @@
 #include "data/DatabaseConnector.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 TStartup::TStartup(TEditorFactory editorFactory) : m_editorFactory(std::move(editorFactory)) {
     if (!m_editorFactory)
@@ -28,13 +27,9 @@ void TStartup::InitApplication() {
     QApplication::setApplicationDisplayName(TAppInfo::Title());
     const QLocale chinese(QLocale::Chinese, QLocale::China);
     QLocale::setDefault(chinese);
-    if (!qApp->findChild<QTranslator*>(QStringLiteral("qtbase"))) {
-        auto* translator = new QTranslator(qApp);
-        translator->setObjectName(QStringLiteral("qtbase"));
-        if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(translator);
-    }
+    static bool translated = false;
+    if (!translated)
+        translated = InstallQtTranslations();
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Error.h"
 #include "app/Messenger.h"
+#include "toolkit/EnterMovesFocus.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -243,12 +244,8 @@ void TDBConfigFrm::OkClick() {
 
 // Enter in a box moves on to the next control instead of closing the dialog.
 bool TDBConfigFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        EnterMovesFocus(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
