@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/SplashFrm.h"
 #include "app/Startup.h"
+#include "data/Company.h"
 #include "data/ConfigEditor.h"
 #include "data/Configer.h"
 #include "data/Database.h"
@@ -104,6 +105,7 @@ class TstStartup : public QObject {
         QVERIFY(TConfiger::Upgraded());
         QVERIFY(!VisibleSplash());
         QVERIFY(!DbConnection().Connected());
+        QVERIFY(!CurrentCompany().CompanyName.isEmpty()); // the delivered agency
         QVERIFY(DbConnection().Connect(TConfiger().ConnectionString()));
         QVERIFY(TSchema::Exists(DbConnection()));
         DbConnection().Close();
