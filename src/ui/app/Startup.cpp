@@ -91,10 +91,10 @@ void TStartup::CreateCommonObjects() {
     CurrentCompany().Load();
 }
 
-// The first-run dialog is shown at most once per configuration file.
+// The first-run dialog is shown at most once per configuration file: the flag is
+// written after the first start that got this far.
 void TStartup::FirstRunCheck() {
-    if (!TConfiger::Upgraded()) {
-        // UPGRADE: the first-run dialog of the database upgrade is shown here once it exists.
-    }
+    // UPGRADE: while TConfiger::Upgraded() is false, the first-run dialog of the
+    // database upgrade is shown here; it arrives with the upgrade.
     TConfiger::SetUpgraded(true);
 }
