@@ -37,6 +37,11 @@ bool TKeyValue::GetFlag(int key, bool defaultFlag) const {
     return ok ? flag : defaultFlag;
 }
 
+TKeyValue& KeyValues() {
+    static TKeyValue store;
+    return store;
+}
+
 void TKeyValue::SetValue(int key, const QVariant& value) const {
     // [Value] is a text column: flags go in as "1" or "0".
     QVariant text;

@@ -30,3 +30,6 @@ class TKeyValue {
     // Reads a stored text as a flag; false in *ok when it is none.
     static bool TextToFlag(const QString& text, bool* ok);
 };
+
+// The program's key-value store.
+TKeyValue& KeyValues();

@@ -10,6 +10,11 @@ TKeyValue2::TKeyValue2(TDatabase* db) : TRecordSet(db) {
     m_vbool = AddField(TFieldKind::Boolean, QStringLiteral("Vbool"));
 }
 
+TKeyValue2& KeyValues2() {
+    static TKeyValue2* store = new TKeyValue2;
+    return *store;
+}
+
 void TKeyValue2::EnsureRow(int key) {
     TDataSet* ds = DataSet();
     for (;;) {

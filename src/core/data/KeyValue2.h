@@ -41,3 +41,7 @@ class TKeyValue2 : public TRecordSet {
     TField* m_vfloat;
     TField* m_vbool;
 };
+
+// The program's typed key-value store. Its rows are read on first use; Close it
+// after switching to another database.
+TKeyValue2& KeyValues2();

@@ -9,6 +9,11 @@ TOptions::TOptions(TDatabase* db) : TRecordSet(db) {
     Open(QStringLiteral("select * from options order by [Key]"));
 }
 
+TOptions& ProgramOptions() {
+    static TOptions* options = new TOptions;
+    return *options;
+}
+
 void TOptions::MoveTo(int index) const {
     TDataSet* ds = DataSet();
     if (index < 0 || !ds->Active() || index >= ds->RecordCount())

@@ -82,4 +82,8 @@ class TOptions : public TRecordSet {
     TField* m_list;
 };
 
+// The program's options list, read from the database on first use. Refresh it
+// after switching to another database.
+TOptions& ProgramOptions();
+
 #undef ORBEL_OPTION_ENTRY

@@ -1,6 +1,7 @@
 #include "operations/SN.h"
 
 #include "app/Error.h"
+#include "data/Options.h"
 #include "data/RecordSet.h"
 #include "operations/Conversions.h"
 
@@ -9,10 +10,6 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-// Options entries of the code rules.
-constexpr int kSaleSnRule = 11;
-constexpr int kBuySnRule = 13;
 
 // Makes `text` match itself in a LIKE pattern with escape character '\'.
 QString LikeLiteral(QString text) {
@@ -89,19 +86,12 @@ QString TSN::LastCode(TCodeOwner owner, const QString& rule) {
     return code;
 }
 
-QString TSN::StoredRule(TCodeOwner owner) {
-    TRecordSet& scratch = ScratchSet();
-    scratch.Open(
-        QStringLiteral("select List from options where [Key]=:Key"),
-        {Param(QStringLiteral("Key"), owner == TCodeOwner::House ? kSaleSnRule : kBuySnRule)});
-    const QString rule =
-        scratch.DataSet()->IsEmpty() ? QString() : scratch.DataSet()->Field(0)->AsString();
-    scratch.Close();
-    return rule;
+QString TSN::RuleOf(TCodeOwner owner, const TOptions& options) {
+    return owner == TCodeOwner::House ? options.SaleSnRule() : options.BuySnRule();
 }
 
-QString TSN::GenerateCode(TCodeOwner owner) {
-    const QString rule = StoredRule(owner);
+QString TSN::GenerateCode(TCodeOwner owner, const TOptions& options) {
+    const QString rule = RuleOf(owner, options);
     return NextCode(rule, LastCode(owner, rule));
 }
 

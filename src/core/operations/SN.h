@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class TOptions;
+
 // Whose codes: houses take theirs from the sale rule, clients from the buy rule.
 enum class TCodeOwner { House, Client };
 
@@ -30,10 +32,11 @@ class TSN {
     // The highest stored code of the owner's table that fits `rule`; empty when
     // none does.
     QString LastCode(TCodeOwner owner, const QString& rule);
-    // The stored rule text of the owner.
-    static QString StoredRule(TCodeOwner owner);
-    // The next code of the owner by its stored rule.
-    QString GenerateCode(TCodeOwner owner);
+    // The owner's rule in the options list: the sale rule for houses, the buy
+    // rule for clients.
+    static QString RuleOf(TCodeOwner owner, const TOptions& options);
+    // The next code of the owner by its rule in the options list.
+    QString GenerateCode(TCodeOwner owner, const TOptions& options);
 
     static const QString kOverflowMsg;
 };

@@ -66,7 +66,9 @@ void RunSteps(TDatabase& db, bool withDemo) {
 
 } // namespace
 
-int TDeliveredDatabase::LatestStep() { return std::end(kSteps)[-1].number; }
+int TDeliveredDatabase::LatestStep() {
+    return std::end(kSteps)[-1].number;
+}
 
 int TDeliveredDatabase::CurrentStep(TDatabase& db) {
     if (!TSchema::Exists(db))
@@ -78,6 +80,10 @@ int TDeliveredDatabase::CurrentStep(TDatabase& db) {
     return query.next() ? query.value(0).toInt() : 1;
 }
 
-void TDeliveredDatabase::InstallSettings(TDatabase& db) { RunSteps(db, false); }
+void TDeliveredDatabase::InstallSettings(TDatabase& db) {
+    RunSteps(db, false);
+}
 
-void TDeliveredDatabase::InstallAll(TDatabase& db) { RunSteps(db, true); }
+void TDeliveredDatabase::InstallAll(TDatabase& db) {
+    RunSteps(db, true);
+}

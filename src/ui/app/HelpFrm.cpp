@@ -4,6 +4,7 @@
 #include "app/aFrm.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -40,11 +41,28 @@ THelpFrm::THelpFrm() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrowser(
 THelpFrm* THelpFrm::Open(const QString& topic) {
     if (!s_current)
         s_current = new THelpFrm;
+    s_current->AttachTo(QApplication::activeModalWidget());
     s_current->ShowTopic(topic);
     s_current->show();
     s_current->raise();
     s_current->activateWindow();
     return s_current;
+}
+
+void THelpFrm::AttachTo(QWidget* owner) {
+    if (owner == this || owner == parentWidget())
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(parentWidget()))
+        disconnect(dialog, &QDialog::finished, this, nullptr);
+    const bool visible = isVisible();
+    const QRect geometry = this->geometry();
+    setParent(owner, Qt::Window);
+    setGeometry(geometry);
+    if (visible)
+        show();
+    if (auto* dialog = qobject_cast<QDialog*>(owner))
+        connect(dialog, &QDialog::finished, this,
+                [this] { AttachTo(QApplication::activeModalWidget()); });
 }
 
 QString THelpFrm::PagePath(const QString& topic) {
@@ -63,7 +81,7 @@ void THelpFrm::ShowTopic(const QString& topic) {
 
 void THelpFrm::ShowMissing(const QString& topic) {
     m_browser->setHtml(QStringLiteral("<h3>没有关于此主题的帮助</h3>"
-                                      "<p>帮助目录中没有主题“%1”的页面(help/%1.htm)。</p>"
+                                      "<p>帮助目录中没有主题“%1”的页面（help/%1.htm）。</p>"
                                       "<p>请点击上方的“目录”查看帮助的主页。</p>")
                            .arg(topic.toHtmlEscaped()));
 }

@@ -25,6 +25,10 @@ class THelpFrm : public QWidget {
   private:
     THelpFrm();
     void ShowMissing(const QString& topic);
+    // While a modal dialog is open, every window outside it is blocked; the help window
+    // therefore belongs to the open modal dialog, and goes back to being on its own (or
+    // to the next modal dialog) when that dialog finishes.
+    void AttachTo(QWidget* owner);
 
     QTextBrowser* m_browser;
     QString m_topic;

@@ -17,9 +17,9 @@ void TzyComboBox::TurnOffCompletion() {
 }
 
 bool TzyComboBox::event(QEvent* event) {
-    // An editable box gets a new line edit, with a completer, whenever it becomes
-    // editable; take the completer away before the operator can type.
-    if (event->type() == QEvent::ChildAdded || event->type() == QEvent::Polish)
+    // A box made editable gets a line edit with a completer; take the completer away
+    // when the box is first shown (and again on focus, in case it became editable later).
+    if (event->type() == QEvent::Polish)
         TurnOffCompletion();
     return QComboBox::event(event);
 }

@@ -71,6 +71,56 @@ class TScriptedCompanyEditor : public TCompanyEditor {
     }
 };
 
+// The named entries of the options list and the rows they stand for.
+struct TNamedEntry {
+    const char* name;
+    int index;
+    QString (TOptions::*getter)() const;
+    void (TOptions::*setter)(const QString&);
+};
+const TNamedEntry kNamedEntries[] = {
+    {"District", 0, &TOptions::District, &TOptions::SetDistrict},
+    {"HouseType", 1, &TOptions::HouseType, &TOptions::SetHouseType},
+    {"RoomType", 2, &TOptions::RoomType, &TOptions::SetRoomType},
+    {"Direction", 3, &TOptions::Direction, &TOptions::SetDirection},
+    {"Decoration", 4, &TOptions::Decoration, &TOptions::SetDecoration},
+    {"PropRight", 5, &TOptions::PropRight, &TOptions::SetPropRight},
+    {"Furniture", 7, &TOptions::Furniture, &TOptions::SetFurniture},
+    {"LivePact", 8, &TOptions::LivePact, &TOptions::SetLivePact},
+    {"Purpose", 9, &TOptions::Purpose, &TOptions::SetPurpose},
+    {"Traffic", 10, &TOptions::Traffic, &TOptions::SetTraffic},
+    {"SaleSnRule", 11, &TOptions::SaleSnRule, &TOptions::SetSaleSnRule},
+    {"RentSnRule", 12, &TOptions::RentSnRule, &TOptions::SetRentSnRule},
+    {"BuySnRule", 13, &TOptions::BuySnRule, &TOptions::SetBuySnRule},
+    {"BorrowSnRule", 14, &TOptions::BorrowSnRule, &TOptions::SetBorrowSnRule},
+    {"FeedbackPrompt", 19, &TOptions::FeedbackPrompt, &TOptions::SetFeedbackPrompt},
+    {"DefaultSql4Sale", 20, &TOptions::DefaultSql4Sale, &TOptions::SetDefaultSql4Sale},
+    {"DefaultSql4Rent", 21, &TOptions::DefaultSql4Rent, &TOptions::SetDefaultSql4Rent},
+    {"DefaultSql4Buy", 22, &TOptions::DefaultSql4Buy, &TOptions::SetDefaultSql4Buy},
+    {"DefaultSql4Borrow", 23, &TOptions::DefaultSql4Borrow, &TOptions::SetDefaultSql4Borrow},
+    {"TipPrompt", 24, &TOptions::TipPrompt, &TOptions::SetTipPrompt},
+    {"OutWall", 26, &TOptions::OutWall, &TOptions::SetOutWall},
+    {"FloorBoard", 27, &TOptions::FloorBoard, &TOptions::SetFloorBoard},
+    {"CanSchool", 28, &TOptions::CanSchool, &TOptions::SetCanSchool},
+    {"FundUnit", 30, &TOptions::FundUnit, &TOptions::SetFundUnit},
+    {"Place", 32, &TOptions::Place, &TOptions::SetPlace},
+    {"ComeFrom", 33, &TOptions::ComeFrom, &TOptions::SetComeFrom},
+    {"InnerWall", 34, &TOptions::InnerWall, &TOptions::SetInnerWall},
+    {"WinDoor", 35, &TOptions::WinDoor, &TOptions::SetWinDoor},
+    {"Utilities", 36, &TOptions::Utilities, &TOptions::SetUtilities},
+    {"HomeWiring", 37, &TOptions::HomeWiring, &TOptions::SetHomeWiring},
+    {"Hospitals", 38, &TOptions::Hospitals, &TOptions::SetHospitals},
+    {"Markets", 39, &TOptions::Markets, &TOptions::SetMarkets},
+    {"Burgages", 40, &TOptions::Burgages, &TOptions::SetBurgages},
+    {"SaleState", 41, &TOptions::SaleState, &TOptions::SetSaleState},
+    {"RentState", 42, &TOptions::RentState, &TOptions::SetRentState},
+    {"BuyState", 43, &TOptions::BuyState, &TOptions::SetBuyState},
+    {"BorrowState", 44, &TOptions::BorrowState, &TOptions::SetBorrowState},
+    {"ImeName", 45, &TOptions::ImeName, &TOptions::SetImeName},
+    {"Industry", 46, &TOptions::Industry, &TOptions::SetIndustry},
+    {"PlacardTypes", 47, &TOptions::PlacardTypes, &TOptions::SetPlacardTypes},
+};
+
 } // namespace
 
 class TstKeyValue : public QObject {
@@ -168,6 +218,23 @@ class TstKeyValue : public QObject {
         QCOMPARE(kv2.VfloatFld()->AsFloat(), 1.25);
         // Key 1 was not touched by the write of key 50.
         QCOMPARE(kv2.DailyTipPrompt(), false);
+    }
+
+    void everyNamedEntryReadsAndWritesItsRow() {
+        for (int k = 0; k < TOptions::kEntryCount; ++k)
+            InsertOption(k, QStringLiteral("entry%1").arg(k));
+        TOptions options;
+        for (const TNamedEntry& e : kNamedEntries) {
+            QVERIFY2((options.*e.getter)() == QStringLiteral("entry%1").arg(e.index), e.name);
+            (options.*e.setter)(QStringLiteral("新%1").arg(e.index));
+        }
+        options.SaveAll();
+        TOptions reread;
+        for (const TNamedEntry& e : kNamedEntries)
+            QVERIFY2(reread.GetByIndex(e.index) == QStringLiteral("新%1").arg(e.index), e.name);
+        // Rows without a property keep their text.
+        for (int k : {6, 15, 16, 17, 18, 25, 29, 31})
+            QCOMPARE(reread.GetByIndex(k), QStringLiteral("entry%1").arg(k));
     }
 
     void optionsEntriesByPosition() {

@@ -3,6 +3,7 @@
 
 #include "app/Error.h"
 #include "data/Database.h"
+#include "data/Options.h"
 #include "operations/SN.h"
 
 #include <QTest>
@@ -210,13 +211,16 @@ class TstSN : public QObject {
         QCOMPARE(sn.Prefix, prefix);
     }
 
-    void generateCodeReadsTheStoredRule() {
-        StoreRule(11, Rule("FY", 5, ""));
-        StoreRule(13, Rule("KH", 3, "-B"));
+    void generateCodeReadsTheRuleFromTheOptionsList() {
+        for (int key = 0; key < TOptions::kEntryCount; ++key)
+            StoreRule(key, QString());
+        TOptions options;
+        options.SetSaleSnRule(Rule("FY", 5, ""));
+        options.SetBuySnRule(Rule("KH", 3, "-B"));
         InsertCodes(QStringLiteral("house"), {"FY00041"});
         InsertCodes(QStringLiteral("client"), {"KH009-B", "FY99999"});
-        QCOMPARE(SN().GenerateCode(TCodeOwner::House), QStringLiteral("FY00042"));
-        QCOMPARE(SN().GenerateCode(TCodeOwner::Client), QStringLiteral("KH010-B"));
+        QCOMPARE(SN().GenerateCode(TCodeOwner::House, options), QStringLiteral("FY00042"));
+        QCOMPARE(SN().GenerateCode(TCodeOwner::Client, options), QStringLiteral("KH010-B"));
         QCOMPARE(SN().Suffix, QStringLiteral("-B"));
     }
 };

@@ -108,6 +108,12 @@ class TstOperator : public QObject {
             numbers << r.Number;
             QVERIFY(!r.Caption.isEmpty());
         }
+        QList<int> order;
+        for (const TRight& r : RightsTable())
+            order << r.Number;
+        QCOMPARE(order,
+                 (QList<int>{0,  23,    1,      24,    25,    26,    20,    4,     29,    6,    12,
+                             30, 10000, 100001, 10002, 10003, 10004, 10008, 10006, 10005, 10007}));
         QCOMPARE(RightsTable().first().Caption, QStringLiteral("登记权限"));
         QCOMPARE(RightCaption(100001), QStringLiteral("操作员及权限管理"));
         QVERIFY(!numbers.contains(rtClearData));
@@ -219,6 +225,23 @@ class TstOperator : public QObject {
         QCOMPARE(current.LoginId, QStringLiteral("li")); // a failed login keeps who is in
     }
 
+    void refusedUpgradeStillLogsIn() {
+        InsertOperator(QStringLiteral("li"), QStringLiteral("pw"));
+        TDatabase& db = DbConnection();
+        if (CurrentEngine().server) {
+            db.Execute(QStringLiteral("create function refuse() returns trigger language plpgsql "
+                                      "as $$ begin raise exception 'read only'; end $$"));
+            db.Execute(QStringLiteral("create trigger ro before update on operator "
+                                      "for each row execute function refuse()"));
+        } else {
+            db.Execute(QStringLiteral("create trigger ro before update on operator "
+                                      "begin select raise(abort, 'read only'); end"));
+        }
+        QVERIFY(CurrentOperator().LogIn(QStringLiteral("li"), QStringLiteral("pw")));
+        QCOMPARE(CurrentOperator().Password, QStringLiteral("pw"));
+        QCOMPARE(StoredPassword("li"), QStringLiteral("pw"));
+    }
+
     void emptySaPasswordLogsInThenIsHashed() {
         InsertOperator(QStringLiteral("sa"), QString());
         InsertOperator(QStringLiteral("SA"), QStringLiteral("x"));
@@ -233,6 +256,16 @@ class TstOperator : public QObject {
         QVERIFY(!current.IsSa());
         QVERIFY(!current.LogIn(QStringLiteral("nobody"), QString()));
         QCOMPARE(current.LoginId, QStringLiteral("SA"));
+    }
+
+    void deliveredOperatorsLogInWithEmptyPasswords() {
+        FreshDatabase(TTestContent::Delivered);
+        TOperator& current = CurrentOperator();
+        QVERIFY(current.LogIn(QStringLiteral("sa"), QString()));
+        QVERIFY(current.IsSa());
+        QVERIFY(TPasswordHash::IsHash(StoredPassword("sa")));
+        TOperatorSet set;
+        QVERIFY(!set.DataSet()->Locate(QStringLiteral("LoginId"), QStringLiteral("sa")));
     }
 
     void changePassword() {

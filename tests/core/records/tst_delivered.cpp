@@ -32,7 +32,9 @@ TRows Rows(const QString& sql, const TDBParameters& params = {}) {
     return rows;
 }
 
-int Count(const QString& sql) { return Rows(sql).value(0).value(0).toInt(); }
+int Count(const QString& sql) {
+    return Rows(sql).value(0).value(0).toInt();
+}
 
 // Row counts of every table: what a repeated installation must leave as it is.
 QList<int> TableCounts() {
@@ -54,6 +56,12 @@ QStringList Lines(const QString& text) {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+QDateTime ToDateTime(const QVariant& v) {
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    return QDateTime::fromString(v.toString(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 double Annuity(double annualRate, int months) {
@@ -88,7 +96,7 @@ void VerifyPickListValues(const QString& table, const QList<QPair<QString, int>>
 
 class TstDelivered : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stepsRunFromEmptyAndStopBeforeTheDemoForSettings() {
         FreshDatabase(TTestContent::Empty);
         TDatabase& db = DbConnection();
@@ -110,7 +118,8 @@ private slots:
         FreshDatabase(TTestContent::Demo);
         TDatabase& db = DbConnection();
         const QList<int> before = TableCounts();
-        const TRows options = Rows(QStringLiteral("select [Key], List from options order by [Key]"));
+        const TRows options =
+            Rows(QStringLiteral("select [Key], List from options order by [Key]"));
         TDeliveredDatabase::InstallAll(db);
         TDeliveredDatabase::InstallSettings(db);
         QCOMPARE(TableCounts(), before);
@@ -135,8 +144,8 @@ private slots:
         QCOMPARE(rows[13][1].toString(), QStringLiteral("KH\r\n5\r\n"));
         // Every pick list of the options window holds items, one per line,
         // without blank lines.
-        for (int key : {0, 1, 3, 4, 5, 7, 9, 10, 26, 27, 28, 30, 32, 33, 34, 35, 36, 37, 38, 39,
-                        40, 41, 43, 46, 47}) {
+        for (int key : {0,  1,  3,  4,  5,  7,  9,  10, 26, 27, 28, 30, 32,
+                        33, 34, 35, 36, 37, 38, 39, 40, 41, 43, 46, 47}) {
             const QStringList items = rows[key][1].toString().split(QStringLiteral("\r\n"));
             QVERIFY2(items.size() >= 3, qPrintable(QString::number(key)));
             for (const QString& item : items)
@@ -150,13 +159,14 @@ private slots:
     void switchesAreOnAndPromptsSet() {
         FreshDatabase(TTestContent::Delivered);
         for (int key : {3, 5, 8, 9}) {
-            const TRows rows = Rows(QStringLiteral("select [Value] from [keyvalue] where [KeyId]=:KeyId1"),
-                                    {Param(QStringLiteral("KeyId1"), key)});
+            const TRows rows =
+                Rows(QStringLiteral("select [Value] from [keyvalue] where [KeyId]=:KeyId1"),
+                     {Param(QStringLiteral("KeyId1"), key)});
             QCOMPARE(rows.size(), 1);
             QVERIFY(rows[0][0].toBool());
         }
-        const TRows prompts =
-            Rows(QStringLiteral("select KeyId, Vbool from keyvalue where KeyId in (0, 1) order by KeyId"));
+        const TRows prompts = Rows(QStringLiteral(
+            "select KeyId, Vbool from keyvalue where KeyId in (0, 1) order by KeyId"));
         QCOMPARE(prompts.size(), 2);
         QCOMPARE(prompts[0][1].toInt(), 0);
         QCOMPARE(prompts[1][1].toInt(), 1);
@@ -172,8 +182,9 @@ private slots:
     void loanTablesFollowTheAnnuity() {
         QFETCH(int, typId);
         FreshDatabase(TTestContent::Delivered);
-        const TRows rows = Rows(QStringLiteral("select Rates, Years, Months, Returns from [rates] where TypId=:TypId"),
-                                {Param(QStringLiteral("TypId"), typId)});
+        const TRows rows = Rows(
+            QStringLiteral("select Rates, Years, Months, Returns from [rates] where TypId=:TypId"),
+            {Param(QStringLiteral("TypId"), typId)});
         QCOMPARE(rows.size(), 1);
         for (int c = 0; c < 4; ++c)
             QVERIFY(rows[0][c].toString().endsWith(QStringLiteral("\r\n")));
@@ -210,7 +221,8 @@ private slots:
 
     void taxesOperatorsAndSingleRows() {
         FreshDatabase(TTestContent::Delivered);
-        const TRows taxes = Rows(QStringLiteral("select TaxName, LiveUnitId, UnLiveUnitId, Id from tax"));
+        const TRows taxes =
+            Rows(QStringLiteral("select TaxName, LiveUnitId, UnLiveUnitId, Id from tax"));
         QStringList names;
         for (const QVariantList& t : taxes) {
             names << t[0].toString();
@@ -220,12 +232,14 @@ private slots:
         for (const char* tax : {"契税", "印花税", "增值税", "个人所得税", "交易手续费", "登记费"})
             QVERIFY2(names.join(u'|').contains(QString::fromUtf8(tax)), tax);
 
-        const TRows sa = Rows(QStringLiteral("select LoginId, Password, Rights from operator where LoginId='sa'"));
+        const TRows sa = Rows(
+            QStringLiteral("select LoginId, Password, Rights from operator where LoginId='sa'"));
         QCOMPARE(sa.size(), 1);
         QVERIFY(sa[0][1].toString().isEmpty());
         for (int right : TDeliveredOperators::AllRights())
             QVERIFY(sa[0][2].toString().contains(QStringLiteral(",%1,").arg(right)));
-        const TRows others = Rows(QStringLiteral("select Name, Rights from operator where LoginId<>'sa'"));
+        const TRows others =
+            Rows(QStringLiteral("select Name, Rights from operator where LoginId<>'sa'"));
         QCOMPARE(others.size(), 2);
         static const QRegularExpression rightsForm(QStringLiteral(R"(^(,\d+,)+$)"));
         for (const QVariantList& op : others) {
@@ -238,7 +252,8 @@ private slots:
         const TRows company = Rows(QStringLiteral("select CompanyName, Tel, Address from Company"));
         QCOMPARE(company.size(), 1);
         QVERIFY(company[0][0].toString().toLocal8Bit().size() >= 8);
-        const TRows reports = Rows(QStringLiteral("select GrpId, count(*) from report group by GrpId order by GrpId"));
+        const TRows reports = Rows(
+            QStringLiteral("select GrpId, count(*) from report group by GrpId order by GrpId"));
         QCOMPARE(reports, TRows({{0, 2}, {2, 2}}));
     }
 
@@ -249,7 +264,8 @@ private slots:
         QVERIFY(Count(QStringLiteral("select count(*) from house where abs(IsRecycle)=1")) > 0);
         for (const char* parent : {"house", "client"}) {
             const QString table = QString::fromLatin1(parent);
-            const QString prefix = table == QLatin1String("house") ? QStringLiteral("FY") : QStringLiteral("KH");
+            const QString prefix =
+                table == QLatin1String("house") ? QStringLiteral("FY") : QStringLiteral("KH");
             const TRows codes = Rows(QStringLiteral("select Code from %1 order by Id").arg(table));
             QSet<QString> seen;
             for (int i = 0; i < codes.size(); ++i) {
@@ -259,31 +275,40 @@ private slots:
             }
             QCOMPARE(seen.size(), codes.size());
         }
-        for (const char* child : {"housevisits", "clientvisits", "deals", "housechanges", "clientchanges"})
-            QVERIFY2(Count(QStringLiteral("select count(*) from %1").arg(QLatin1String(child))) > 0, child);
+        for (const char* child :
+             {"housevisits", "clientvisits", "deals", "housechanges", "clientchanges"})
+            QVERIFY2(Count(QStringLiteral("select count(*) from %1").arg(QLatin1String(child))) > 0,
+                     child);
     }
 
     void demoValuesComeFromThePickLists() {
         FreshDatabase(TTestContent::Demo);
-        VerifyPickListValues(QStringLiteral("house"),
-                             {{"District", 0}, {"Place", 32}, {"HouseType", 1}, {"Purpose", 9},
-                              {"Direction", 3}, {"Decoration", 4}, {"RightProp", 5},
-                              {"Burgage", 40}, {"State", 41}, {"ComeFrom", 33}, {"OutWall", 26},
-                              {"InnerWall", 34}, {"FloorBoard", 27}, {"WinDoor", 35},
-                              {"CanSchool", 28}, {"MgrFundUnit", 30}, {"RentFundUnit", 30},
-                              {"Utilities", 36}, {"HomeWirings", 7}, {"Furnitures", 37},
-                              {"Hospitals", 38}, {"Markets", 39}, {"Traffics", 10}});
-        VerifyPickListValues(QStringLiteral("client"),
-                             {{"District", 0}, {"Place", 32}, {"HouseType", 1}, {"Purpose", 9},
-                              {"Direction", 3}, {"Decoration", 4}, {"State", 43},
-                              {"ComeFrom", 33}, {"Industry", 46}});
+        VerifyPickListValues(
+            QStringLiteral("house"),
+            {{"District", 0},      {"Place", 32},     {"HouseType", 1},   {"Purpose", 9},
+             {"Direction", 3},     {"Decoration", 4}, {"RightProp", 5},   {"Burgage", 40},
+             {"State", 41},        {"ComeFrom", 33},  {"OutWall", 26},    {"InnerWall", 34},
+             {"FloorBoard", 27},   {"WinDoor", 35},   {"CanSchool", 28},  {"MgrFundUnit", 30},
+             {"RentFundUnit", 30}, {"Utilities", 36}, {"HomeWirings", 7}, {"Furnitures", 37},
+             {"Hospitals", 38},    {"Markets", 39},   {"Traffics", 10}});
+        VerifyPickListValues(QStringLiteral("client"), {{"District", 0},
+                                                        {"Place", 32},
+                                                        {"HouseType", 1},
+                                                        {"Purpose", 9},
+                                                        {"Direction", 3},
+                                                        {"Decoration", 4},
+                                                        {"State", 43},
+                                                        {"ComeFrom", 33},
+                                                        {"Industry", 46}});
         const QSet<QString> operators = [] {
             QSet<QString> ids;
             for (const QVariantList& r : Rows(QStringLiteral("select LoginId from operator")))
                 ids.insert(r[0].toString());
             return ids;
         }();
-        for (const QVariantList& r : Rows(QStringLiteral("select Billman, Broker, Addor from house union all select Billman, Broker, Addor from client")))
+        for (const QVariantList& r :
+             Rows(QStringLiteral("select Billman, Broker, Addor from house union all select "
+                                 "Billman, Broker, Addor from client")))
             for (const QVariant& v : r)
                 QVERIFY(v.toString().isEmpty() || operators.contains(v.toString()));
     }
@@ -294,8 +319,8 @@ private slots:
                  "select DealType, Fund, Price, BuildArea, RentFund, RentFundUnit from house"))) {
             const QString dealType = h[0].toString();
             QVERIFY(QStringList({"出售", "出租", "租售"}).contains(dealType));
-            const bool sale = dealType != QLatin1String("出租");
-            const bool rent = dealType != QLatin1String("出售");
+            const bool sale = dealType != QStringLiteral("出租");
+            const bool rent = dealType != QStringLiteral("出售");
             QCOMPARE(h[1].toDouble() > 0, sale);
             QCOMPARE(h[4].toDouble() > 0, rent);
             if (sale)
@@ -309,7 +334,7 @@ private slots:
             QVERIFY(c[3].toDouble() < c[4].toDouble());
             QVERIFY(c[5].toDouble() > 0 && c[5].toDouble() < c[6].toDouble());
             // Buyers count in yuan, not in units of 10,000.
-            if (c[0].toString() == QLatin1String("求购"))
+            if (c[0].toString() == QStringLiteral("求购"))
                 QVERIFY(c[5].toDouble() >= 100000);
         }
     }
@@ -320,8 +345,9 @@ private slots:
             const int due = Count(QStringLiteral("select count(*) from %1 where now between "
                                                  "hintdate-hintdays and hintdate")
                                       .arg(QLatin1String(table)));
-            const int set = Count(QStringLiteral("select count(*) from %1 where HintDate is not null")
-                                      .arg(QLatin1String(table)));
+            const int set =
+                Count(QStringLiteral("select count(*) from %1 where HintDate is not null")
+                          .arg(QLatin1String(table)));
             QVERIFY2(due > 0, table);
             QVERIFY2(due < set, table); // not every reminder is due
         }
@@ -330,15 +356,47 @@ private slots:
                                      "and hintdate")) > 0);
     }
 
+    // Follow-ups, deals and changes lie between the parent's registration day and now.
+    void demoHistoryFollowsRegistration_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("house visits")
+            << "select h.BillTime, v.VizDate from housevisits v, house h where v.HouseId=h.Id";
+        QTest::newRow("client visits")
+            << "select c.BillTime, v.VizDate from clientvisits v, client c where v.ClientId=c.Id";
+        QTest::newRow("deals")
+            << "select h.BillTime, d.SignDate from deals d, house h where d.HouseId=h.Id";
+        QTest::newRow("house changes")
+            << "select h.BillTime, c.ChangeTime from housechanges c, house h where c.HouseId=h.Id";
+        QTest::newRow("client changes") << "select c.BillTime, x.ChangeTime from clientchanges x, "
+                                           "client c where x.ClientId=c.Id";
+    }
+    void demoHistoryFollowsRegistration() {
+        QFETCH(QString, sql);
+        FreshDatabase(TTestContent::Demo);
+        const QDateTime now = DbConnection().ServerNow();
+        const TRows rows = Rows(sql);
+        QVERIFY(!rows.isEmpty());
+        for (const QVariantList& r : rows) {
+            const QDateTime registered = ToDateTime(r[0]);
+            const QDateTime happened = ToDateTime(r[1]);
+            QVERIFY(registered.isValid() && happened.isValid());
+            QVERIFY2(
+                happened.date() >= registered.date() && happened <= now,
+                qPrintable(registered.toString() + QStringLiteral(" / ") + happened.toString()));
+        }
+    }
+
     void demoIsTheSameEveryTime() {
-        const QString columns = QStringLiteral(
-            "select Code, HouseName, Floor, BuildArea, Fund, RentFund, Linkman, LinkTel from house order by Id");
+        const QString columns = QStringLiteral("select Code, HouseName, Floor, BuildArea, Fund, "
+                                               "RentFund, Linkman, LinkTel from house order by Id");
         FreshDatabase(TTestContent::Demo);
         const TRows first = Rows(columns);
-        const TRows firstVisits = Rows(QStringLiteral("select HouseId, Details from housevisits order by Id"));
+        const TRows firstVisits =
+            Rows(QStringLiteral("select HouseId, Details from housevisits order by Id"));
         FreshDatabase(TTestContent::Demo);
         QCOMPARE(Rows(columns), first);
-        QCOMPARE(Rows(QStringLiteral("select HouseId, Details from housevisits order by Id")), firstVisits);
+        QCOMPARE(Rows(QStringLiteral("select HouseId, Details from housevisits order by Id")),
+                 firstVisits);
     }
 };
 

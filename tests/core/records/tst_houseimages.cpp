@@ -112,6 +112,18 @@ class TstHouseImages : public QObject {
         QVERIFY_THROWS_EXCEPTION(EOrbelError, THouseImageSet::EncodePicture(TestImage(8, 8), ext));
     }
 
+    void damagedPictureBytesRaise() {
+        THouseImageSet images;
+        images.AddImage(1, ".jpg", "x", QByteArray("not a picture"));
+        try {
+            images.Photo();
+            QFAIL("no error");
+        } catch (const EOrbelError& e) {
+            QVERIFY(e.Message() != QStringLiteral("未知的图片格式!"));
+            QVERIFY(e.Message().contains(".jpg"));
+        }
+    }
+
     void setImageWithoutPictureClearsPhotoKeepsExt() {
         THouseImageSet images;
         const int id = images.AddImage(2, ".jpg", "a", Encoded(TestImage(8, 8), "JPEG"));

@@ -15,7 +15,9 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -162,6 +164,24 @@ class TstFormBases : public QObject {
         QFETCH(QPoint, pos);
         QFETCH(TBorderHit, expected);
         QCOMPARE(BorderHitTest(window, pos), expected);
+    }
+
+    void borderlessWindowShowsResizeCursors() {
+        TaFrm window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(window.hasMouseTracking());
+        QTest::mouseMove(&window, QPoint(2, 100));
+        QCOMPARE(window.cursor().shape(), Qt::SizeHorCursor);
+        QTest::mouseMove(&window, QPoint(295, 195));
+        QCOMPARE(window.cursor().shape(), Qt::SizeFDiagCursor);
+        QTest::mouseMove(&window, QPoint(150, 100));
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+
+        // A window with a border leaves resizing to the window manager.
+        TaFrm framed;
+        framed.show();
+        QVERIFY(!framed.hasMouseTracking());
     }
 
     void showingPlacesAtPointer() {
@@ -328,6 +348,23 @@ class TstFormBases : public QObject {
         QCOMPARE(window->Topic(), QStringLiteral("Login"));
     }
 
+    void helpStaysUsableWhileADialogIsModal() {
+        TNameDlg dlg;
+        dlg.setObjectName(QStringLiteral("LoginFrm"));
+        QWidget* ownerWhileOpen = nullptr;
+        QTimer::singleShot(0, &dlg, [&] {
+            QTest::keyClick(dlg.edit, Qt::Key_F1);
+            ownerWhileOpen = THelpFrm::Current()->parentWidget();
+            dlg.reject();
+        });
+        dlg.exec();
+        QCOMPARE(ownerWhileOpen, &dlg);
+        // The help window outlives the dialog it was opened from.
+        QPointer<THelpFrm> help = THelpFrm::Current();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->parentWidget(), nullptr);
+    }
+
     void missingHelpPage() {
         THelpFrm* window = THelpFrm::Open(QStringLiteral("NoSuchTopic"));
         const QString text = window->Browser()->toPlainText();
@@ -415,6 +452,33 @@ class TstFormBases : public QObject {
         QCOMPARE(probe.format, Qt::PlainText);
         QCOMPARE(probe.text, QStringLiteral("select * from t where a<b and <b>c</b>"));
         SetMessenger(nullptr);
+    }
+
+    void inputBox() {
+        TBoxMessenger boxes;
+        QString captions;
+        auto answer = [&](bool ok) {
+            QTimer::singleShot(0, [&, ok] {
+                auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QStringList texts;
+                for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                    texts << b->text();
+                texts.sort();
+                captions = texts.join(u'|');
+                dialog->setTextValue(QStringLiteral("新文件夹"));
+                ok ? dialog->accept() : dialog->reject();
+            });
+        };
+        QString value = QStringLiteral("旧");
+        answer(true);
+        QVERIFY(boxes.InputQuery(QStringLiteral("重命名"), QStringLiteral("新名称:"), value));
+        QCOMPARE(value, QStringLiteral("新文件夹"));
+        QCOMPARE(captions, QStringLiteral("取消|确定"));
+        value = QStringLiteral("旧");
+        answer(false);
+        QVERIFY(!boxes.InputQuery(QStringLiteral("重命名"), QStringLiteral("新名称:"), value));
+        QCOMPARE(value, QStringLiteral("旧"));
     }
 
     void displayText_data() {

@@ -26,9 +26,9 @@ void InstallCompany(TDatabase& db) {
 void InstallBackup(TDatabase& db) {
     if (!TDeliveredRows::IsEmpty(db, QStringLiteral("backup")))
         return;
-    TDeliveredRows::Insert(db, QStringLiteral("backup"),
-                           {Param(QStringLiteral("TypeId"), 0),
-                            Param(QStringLiteral("BackDir"), QStringLiteral(""))});
+    TDeliveredRows::Insert(
+        db, QStringLiteral("backup"),
+        {Param(QStringLiteral("TypeId"), 0), Param(QStringLiteral("BackDir"), QStringLiteral(""))});
 }
 
 } // namespace

@@ -6,6 +6,6 @@ class TDatabase;
 // and the single backup row (no automatic backup until a folder is chosen). Each
 // is written only into an empty table.
 class TDeliveredCompany {
-public:
+  public:
     static void Install(TDatabase& db);
 };

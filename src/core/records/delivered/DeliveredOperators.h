@@ -9,7 +9,7 @@ class TDatabase;
 // of the editor) and, in a database without other operators, a shop manager and
 // a broker to try the program with.
 class TDeliveredOperators {
-public:
+  public:
     static void Install(TDatabase& db);
     // The rights string of the given right numbers: ",0,,23,…,".
     static QString RightsText(const QList<int>& rights);

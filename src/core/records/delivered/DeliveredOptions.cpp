@@ -97,8 +97,7 @@ QString ListText(const TOptionEntry& entry) {
     const QString rule = RuleFor(entry.key);
     if (!rule.isEmpty())
         return rule;
-    return TDeliveredRows::Lines(
-        QString::fromUtf8(entry.items).split(u'|', Qt::SkipEmptyParts));
+    return TDeliveredRows::Lines(QString::fromUtf8(entry.items).split(u'|', Qt::SkipEmptyParts));
 }
 
 } // namespace
@@ -108,7 +107,9 @@ QString TDeliveredOptions::RuleText(const QString& prefix, int digits, const QSt
            suffix;
 }
 
-int TDeliveredOptions::Count() { return int(std::size(kEntries)); }
+int TDeliveredOptions::Count() {
+    return int(std::size(kEntries));
+}
 
 void TDeliveredOptions::Install(TDatabase& db) {
     for (const TOptionEntry& entry : kEntries) {

@@ -8,7 +8,7 @@ class TDatabase;
 // agency's pick lists (one item per line), the code rules of houses and clients
 // and the empty default conditions. Entries already present are left alone.
 class TDeliveredOptions {
-public:
+  public:
     static void Install(TDatabase& db);
     // The stored form of a code rule: prefix, digit count and suffix on three lines.
     static QString RuleText(const QString& prefix, int digits, const QString& suffix);

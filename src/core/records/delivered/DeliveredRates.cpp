@@ -59,11 +59,10 @@ void TDeliveredRates::Install(TDatabase& db) {
             months += QString::number(y * 12) + QStringLiteral("\r\n");
             returns += Decimal(MonthlyReturn(rate, y * 12), 2) + QStringLiteral("\r\n");
         }
-        TDeliveredRows::Insert(db, QStringLiteral("rates"),
-                               {Param(QStringLiteral("TypId"), table.typId),
-                                Param(QStringLiteral("Rates"), rates),
-                                Param(QStringLiteral("Years"), years),
-                                Param(QStringLiteral("Months"), months),
-                                Param(QStringLiteral("Returns"), returns)});
+        TDeliveredRows::Insert(
+            db, QStringLiteral("rates"),
+            {Param(QStringLiteral("TypId"), table.typId), Param(QStringLiteral("Rates"), rates),
+             Param(QStringLiteral("Years"), years), Param(QStringLiteral("Months"), months),
+             Param(QStringLiteral("Returns"), returns)});
     }
 }

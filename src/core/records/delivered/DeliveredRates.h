@@ -9,7 +9,7 @@ class TDatabase;
 // yuan that the rate gives when repaid in equal monthly instalments. Tables
 // already present are left alone.
 class TDeliveredRates {
-public:
+  public:
     static void Install(TDatabase& db);
     // Equal monthly instalment of 10,000 yuan borrowed at `annualRate` (0.031 for
     // 3.1 %) over `months` months.

@@ -6,6 +6,6 @@ class TDatabase;
 // list (group 0), a client sheet and a client list (group 2). Their designs are
 // empty until first saved from the designer. Written only into an empty table.
 class TDeliveredReports {
-public:
+  public:
     static void Install(TDatabase& db);
 };

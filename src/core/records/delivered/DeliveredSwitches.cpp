@@ -38,19 +38,18 @@ void TDeliveredSwitches::Install(TDatabase& db) {
     for (const TPromptSwitch& s : kPrompts) {
         if (HasKey(db, s.key))
             continue;
-        TDeliveredRows::Insert(db, QStringLiteral("keyvalue"),
-                               {Param(QStringLiteral("KeyId"), s.key),
-                                Param(QStringLiteral("Vstr"), QStringLiteral("")),
-                                Param(QStringLiteral("Vint"), 0),
-                                Param(QStringLiteral("Vfloat"), 0.0),
-                                Param(QStringLiteral("Vbool"), s.on)});
+        TDeliveredRows::Insert(
+            db, QStringLiteral("keyvalue"),
+            {Param(QStringLiteral("KeyId"), s.key),
+             Param(QStringLiteral("Vstr"), QStringLiteral("")), Param(QStringLiteral("Vint"), 0),
+             Param(QStringLiteral("Vfloat"), 0.0), Param(QStringLiteral("Vbool"), s.on)});
     }
     for (const TFlagSwitch& s : kFlags) {
         if (HasKey(db, s.key))
             continue;
-        TDeliveredRows::Insert(db, QStringLiteral("keyvalue"),
-                               {Param(QStringLiteral("KeyId"), s.key),
-                                Param(QStringLiteral("Value"), s.on ? QStringLiteral("1")
-                                                                    : QStringLiteral("0"))});
+        TDeliveredRows::Insert(
+            db, QStringLiteral("keyvalue"),
+            {Param(QStringLiteral("KeyId"), s.key),
+             Param(QStringLiteral("Value"), s.on ? QStringLiteral("1") : QStringLiteral("0"))});
     }
 }

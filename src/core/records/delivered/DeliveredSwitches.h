@@ -6,6 +6,6 @@ class TDatabase;
 // typed columns and the four behaviour flags kept as text. Keys already present
 // are left alone.
 class TDeliveredSwitches {
-public:
+  public:
     static void Install(TDatabase& db);
 };

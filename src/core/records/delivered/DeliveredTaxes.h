@@ -7,6 +7,6 @@ class TDatabase;
 // percentage of the price, yuan per square metre or a fixed amount. Written only
 // into an empty table, so an agency's own rows are never doubled.
 class TDeliveredTaxes {
-public:
+  public:
     static void Install(TDatabase& db);
 };

@@ -7,6 +7,6 @@ class TDatabase;
 // installation. Nothing is written into a database that already holds houses
 // or clients.
 class TDemoAgency {
-public:
+  public:
     static void Install(TDatabase& db);
 };

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kRecycled[] = {9, 30};
 
-QString Text(const char* s) { return QString::fromUtf8(s); }
+QString Text(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct TWish {
     int room1, room2;
@@ -43,8 +45,9 @@ TWish WishFor(TDemoRandom& r, const TDemoEstate& e, bool buy) {
     return w;
 }
 
-const char* const kBuyNotes = "首套房,公积金贷款|改善住房,要求三房两卫|二胎家庭,看重学区|"
-                              "置换,需先卖后买|全款购房,急需|投资,要求近地铁|给父母买,要求低楼层或有电梯";
+const char* const kBuyNotes =
+    "首套房,公积金贷款|改善住房,要求三房两卫|二胎家庭,看重学区|"
+    "置换,需先卖后买|全款购房,急需|投资,要求近地铁|给父母买,要求低楼层或有电梯";
 const char* const kRentNotes = "公司派驻杭州,租期一年|毕业生,两人合租|一家三口,孩子在附近上学|"
                                "可接受押一付三|要求可养宠物|短期过渡,租期半年";
 const char* const kAddresses = "杭州市西湖区文二路|杭州市拱墅区莫干山路|杭州市上城区解放路|"
@@ -52,8 +55,9 @@ const char* const kAddresses = "杭州市西湖区文二路|杭州市拱墅区�
                                "绍兴市越城区|嘉兴市南湖区|宁波市鄞州区|安徽省合肥市";
 
 TDBParameters WishParams(TDemoRandom& r, const TDemoEstate& e, TDemoClient& c) {
-    const bool buy = c.dealType == QLatin1String("求购");
+    const bool buy = c.dealType == QStringLiteral("求购");
     const TWish w = WishFor(r, e, buy);
+    c.fund1 = w.fund1;
     c.fund2 = w.fund2;
     return {Param(QStringLiteral("DealType"), c.dealType),
             Param(QStringLiteral("Room1"), w.room1),
@@ -80,7 +84,8 @@ QString StateFor(TDemoRandom& r, const TDemoClient& c, bool recycled) {
         return QStringLiteral("无效");
     const int roll = r.Range(1, 100);
     if (roll <= 12)
-        return c.dealType == QLatin1String("求购") ? QStringLiteral("已购") : QStringLiteral("已租");
+        return c.dealType == QStringLiteral("求购") ? QStringLiteral("已购")
+                                                    : QStringLiteral("已租");
     return roll <= 20 ? QStringLiteral("暂缓") : QStringLiteral("有效");
 }
 
@@ -123,7 +128,7 @@ const TDemoEstate& HomeEstate(TDemoRandom& r) {
     }
 }
 
-TDemoClient InstallClient(TDatabase& db, TDemoRandom& r, int n, const QDateTime& now) {
+TDemoClient DraftClient(TDemoRandom& r, int n, const QDateTime& now, QList<TDBParameters>& rows) {
     const bool recycled =
         std::find(std::begin(kRecycled), std::end(kRecycled), n) != std::end(kRecycled);
     TDemoClient c;
@@ -137,7 +142,7 @@ TDemoClient InstallClient(TDatabase& db, TDemoRandom& r, int n, const QDateTime&
                             Param(QStringLiteral("IsRecycle"), recycled),
                             Param(QStringLiteral("Code"), c.code)};
     params << PersonParams(r, n + 1, c) << WishParams(r, HomeEstate(r), c) << OfficeParams(r, c);
-    TDeliveredRows::Insert(db, QStringLiteral("client"), params);
+    rows << params;
     return c;
 }
 
@@ -145,7 +150,9 @@ TDemoClient InstallClient(TDatabase& db, TDemoRandom& r, int n, const QDateTime&
 
 QList<TDemoClient> TDemoClients::Install(TDatabase& db, TDemoRandom& random, const QDateTime& now) {
     QList<TDemoClient> clients;
+    QList<TDBParameters> rows;
     for (int n = 0; n < kCount; ++n)
-        clients << InstallClient(db, random, n, now);
+        clients << DraftClient(random, n, now, rows);
+    TDeliveredRows::InsertMany(db, QStringLiteral("client"), rows);
     return clients;
 }

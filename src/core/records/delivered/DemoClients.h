@@ -10,7 +10,7 @@ class TDemoRandom;
 // months with codes KH00001… in the order of registration; two of them lie in
 // the recycle box.
 class TDemoClients {
-public:
+  public:
     static QList<TDemoClient> Install(TDatabase& db, TDemoRandom& random, const QDateTime& now);
     static constexpr int kCount = 44;
 };

@@ -2,7 +2,12 @@
 
 #include "data/Database.h"
 #include "records/delivered/DeliveredRows.h"
+#include "records/delivered/DemoPeople.h"
 #include "records/delivered/DemoRandom.h"
+
+#include <QHash>
+
+#include <cmath>
 
 namespace {
 
@@ -10,6 +15,7 @@ namespace {
 struct TParent {
     int id;
     QDateTime billTime;
+    QDateTime until; // follow-ups end here: the deal or now
     QString handman;
     bool live;
     const char* details; // '|'-separated descriptions of follow-ups
@@ -22,10 +28,9 @@ const char* const kSaleVisits =
 const char* const kRentVisits =
     "带客户看房,客户嫌楼层偏低|电话回访房东,房子仍空置,随时可看|"
     "房东同意租金可谈,押一付三|已拍照上网,咨询电话较多|带看一组租客,约明天答复";
-const char* const kBuyVisits =
-    "电话沟通需求,推荐三套房源|带看两套房源,客户觉得总价偏高|"
-    "客户已办好贷款预审,看中房源可随时签约|客户暂缓购房,约下月再联系|"
-    "带客户复看,客户对小区环境满意";
+const char* const kBuyVisits = "电话沟通需求,推荐三套房源|带看两套房源,客户觉得总价偏高|"
+                               "客户已办好贷款预审,看中房源可随时签约|客户暂缓购房,约下月再联系|"
+                               "带客户复看,客户对小区环境满意";
 const char* const kRentWishVisits = "推荐两套房源,客户约周六看房|带看后客户嫌通勤太远|"
                                     "客户要求租金再便宜两百元|电话回访,客户仍在找房";
 
@@ -49,10 +54,13 @@ void ReminderFor(int n, const QDateTime& now, QVariant& hintDate, int& hintDays)
 void InstallVisits(TDatabase& db, TDemoRandom& r, const QString& table, const QString& parentColumn,
                    const QList<TParent>& parents, const QDateTime& now) {
     int id = 0;
+    QList<TDBParameters> rows;
     for (qsizetype n = 0; n < parents.size(); ++n) {
         const TParent& p = parents[n];
         const int count = r.Range(1, 3);
-        const qint64 span = qMax<qint64>(1, p.billTime.daysTo(now));
+        const QStringList details = QString::fromUtf8(p.details).split(u'|');
+        const int first = r.Range(0, int(details.size()) - 1);
+        const qint64 span = qMax<qint64>(1, p.billTime.daysTo(p.until));
         for (int k = 0; k < count; ++k) {
             const QDateTime when(p.billTime.date().addDays(span * (k + 1) / (count + 1)),
                                  QTime(r.Range(9, 18), r.Range(0, 59)));
@@ -60,102 +68,145 @@ void InstallVisits(TDatabase& db, TDemoRandom& r, const QString& table, const QS
             int hintDays = 3;
             if (k == count - 1 && p.live)
                 ReminderFor(int(n), now, hintDate, hintDays);
-            TDeliveredRows::Insert(
-                db, table,
-                {Param(QStringLiteral("Id"), ++id), Param(parentColumn, p.id),
-                 Param(QStringLiteral("VizDate"), qMin(when, now)),
-                 Param(QStringLiteral("VizType"), r.Pick("上门|上门|上门|电话|电话|电子邮件")),
-                 Param(QStringLiteral("Handman"), p.handman),
-                 Param(QStringLiteral("Details"), r.Pick(p.details)),
-                 Param(QStringLiteral("HintDate"), hintDate),
-                 Param(QStringLiteral("HintDays"), hintDays),
-                 Param(QStringLiteral("Billman"), p.handman)});
+            rows << TDBParameters{
+                Param(QStringLiteral("Id"), ++id),
+                Param(parentColumn, p.id),
+                Param(QStringLiteral("VizDate"), qMin(when, now)),
+                Param(QStringLiteral("VizType"), r.Pick("上门|上门|上门|电话|电话|电子邮件")),
+                Param(QStringLiteral("Handman"), p.handman),
+                Param(QStringLiteral("Details"), details[(first + k) % details.size()]),
+                Param(QStringLiteral("HintDate"), hintDate),
+                Param(QStringLiteral("HintDays"), hintDays),
+                Param(QStringLiteral("Billman"), p.handman)};
         }
     }
+    TDeliveredRows::InsertMany(db, table, rows);
 }
 
 QString Handman(const QString& broker, const QString& billman) {
     return broker.isEmpty() ? billman : broker;
 }
 
-QList<TParent> HouseParents(const QList<TDemoHouse>& houses) {
+QList<TParent> HouseParents(const QList<TDemoHouse>& houses, const QHash<int, QDate>& signed_,
+                            const QDateTime& now) {
     QList<TParent> parents;
     for (const TDemoHouse& h : houses)
-        parents << TParent{h.id, h.billTime, Handman(h.broker, h.billman), !h.recycled,
-                           h.dealType == QLatin1String("出租") ? kRentVisits : kSaleVisits};
+        parents << TParent{h.id,
+                           h.billTime,
+                           signed_.contains(h.id) ? QDateTime(signed_[h.id], QTime(0, 0)) : now,
+                           Handman(h.broker, h.billman),
+                           !h.recycled && !signed_.contains(h.id),
+                           h.dealType == QStringLiteral("出租") ? kRentVisits : kSaleVisits};
     return parents;
 }
 
-QList<TParent> ClientParents(const QList<TDemoClient>& clients) {
+QList<TParent> ClientParents(const QList<TDemoClient>& clients, const QDateTime& now) {
     QList<TParent> parents;
     for (const TDemoClient& c : clients)
-        parents << TParent{c.id, c.billTime, Handman(c.broker, c.billman), c.state != QLatin1String("无效"),
-                           c.dealType == QLatin1String("求购") ? kBuyVisits : kRentWishVisits};
+        parents << TParent{c.id,
+                           c.billTime,
+                           now,
+                           Handman(c.broker, c.billman),
+                           c.state != QStringLiteral("无效"),
+                           c.dealType == QStringLiteral("求购") ? kBuyVisits : kRentWishVisits};
     return parents;
 }
 
-// The client who closed a deal of the given kind: the next client in the state
-// that deal leaves him in, taken in turn.
-const TDemoClient* Counterpart(const QList<TDemoClient>& clients, const QString& state, int& turn) {
-    QList<const TDemoClient*> matching;
+// The people who closed the deals: each client in the state a deal leaves him
+// in closes one deal; further deals went to people the agency did not register.
+struct TCounterparts {
+    QList<const TDemoClient*> clients;
+    qsizetype next = 0;
+    int walkIns = 0;
+};
+
+// Counterparts the agency did not register get numbers from `firstWalkIn` on.
+TCounterparts CounterpartsIn(const QList<TDemoClient>& clients, const QString& state,
+                             int firstWalkIn) {
+    TCounterparts counterparts;
+    counterparts.walkIns = firstWalkIn - 1;
     for (const TDemoClient& c : clients) {
         if (c.state == state)
-            matching << &c;
+            counterparts.clients << &c;
     }
-    return matching.isEmpty() ? nullptr : matching[turn++ % matching.size()];
+    return counterparts;
 }
 
-QString DealContent(const TDemoHouse& h, bool sale, const QDateTime& signDate) {
+void NextCounterpart(TCounterparts& counterparts, TDemoRandom& r, TDBParameters& params) {
+    if (counterparts.next < counterparts.clients.size()) {
+        const TDemoClient* c = counterparts.clients[counterparts.next++];
+        params << Param(QStringLiteral("ClientName"), c->name)
+               << Param(QStringLiteral("ClientTel"), c->tel)
+               << Param(QStringLiteral("ClientNote"), QStringLiteral("本店客户%1").arg(c->code));
+        return;
+    }
+    params << Param(QStringLiteral("ClientName"), TDemoPeople::FullName(r, r.Chance(50)))
+           << Param(QStringLiteral("ClientTel"), TDemoPeople::WalkInTel(++counterparts.walkIns))
+           << Param(QStringLiteral("ClientNote"), r.Pick("同行合作成交|门店自然来客|老客户介绍"));
+}
+
+QString DealContent(const TDemoHouse& h, bool sale, const QDate& signDate) {
     if (sale)
         return QStringLiteral("成交价%1万元,定金5万元已付,余款按揭,约定一个月内办理过户.")
             .arg(h.fund);
     return QStringLiteral("月租%1元,押一付三,租期一年,自%2起租.")
         .arg(h.rentFund)
-        .arg(signDate.date().toString(QStringLiteral("yyyy-MM-dd")));
+        .arg(signDate.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-// Sales remind of the transfer, the first ones within days; lettings remind of
-// the end of the lease a month ahead.
-void DealReminder(bool sale, int n, const QDateTime& signDate, const QDateTime& now,
-                  QDateTime& hintDate, int& hintDays) {
-    if (sale) {
-        hintDate = n < 3 ? Day(now, 1 + n) : Day(signDate, 30);
-        hintDays = 5;
-    } else {
-        hintDate = Day(signDate, 365);
-        hintDays = 30;
-    }
+// A deal and its reminder: a sale reminds of the transfer a month after signing,
+// and the first two sales were signed so that their transfer falls due in the
+// next days; a letting reminds of the end of the lease a month ahead.
+struct TDealDates {
+    QDate signDate;
+    QDate hintDate;
+    int hintDays;
+};
+
+TDealDates DealDates(const TDemoHouse& h, bool sale, int salesBefore, const QDateTime& now) {
+    const QDate billed = h.billTime.date();
+    const QDate latest = now.date().addDays(-2);
+    QDate sign = billed.addDays(qMax<qint64>(1, billed.daysTo(latest) * 3 / 4));
+    if (!sale)
+        return {sign, sign.addDays(365), 30};
+    if (salesBefore < 2)
+        sign = now.date().addDays(1 + salesBefore - 30);
+    return {sign, sign.addDays(30), 5};
 }
 
-void InstallDeals(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
-                  const QDateTime& now) {
-    int id = 0, saleTurn = 0, rentTurn = 0;
+QDateTime Midnight(const QDate& d) {
+    return QDateTime(d, QTime(0, 0));
+}
+
+// Deals of the houses sold or let; gives the day each was signed.
+QHash<int, QDate> InstallDeals(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
+                               const QDateTime& now) {
+    TCounterparts buyers = CounterpartsIn(agency.clients, QStringLiteral("已购"), 1);
+    TCounterparts tenants = CounterpartsIn(agency.clients, QStringLiteral("已租"), 101);
+    QHash<int, QDate> signed_;
+    QList<TDBParameters> rows;
+    int sales = 0;
     for (const TDemoHouse& h : agency.houses) {
-        const bool sale = h.state == QLatin1String("已售");
-        if (!sale && h.state != QLatin1String("已租"))
+        const bool sale = h.state == QStringLiteral("已售");
+        if (!sale && h.state != QStringLiteral("已租"))
             continue;
-        const TDemoClient* client =
-            sale ? Counterpart(agency.clients, QStringLiteral("已购"), saleTurn)
-                 : Counterpart(agency.clients, QStringLiteral("已租"), rentTurn);
-        const QDateTime signDate(now.date().addDays(-r.Range(2, qMax(2, int(h.billTime.daysTo(now))))),
-                                 QTime(0, 0));
-        QDateTime hintDate;
-        int hintDays = 0;
-        DealReminder(sale, id, signDate, now, hintDate, hintDays);
-        TDeliveredRows::Insert(
-            db, QStringLiteral("deals"),
-            {Param(QStringLiteral("Id"), ++id), Param(QStringLiteral("HouseId"), h.id),
-             Param(QStringLiteral("DealType"), sale ? QStringLiteral("置换") : QStringLiteral("租赁")),
-             Param(QStringLiteral("SignDate"), signDate),
-             Param(QStringLiteral("ClientName"), client ? client->name : QStringLiteral("赵先生")),
-             Param(QStringLiteral("ClientTel"), client ? client->tel : QStringLiteral("13700009999")),
-             Param(QStringLiteral("ClientNote"),
-                   client ? QStringLiteral("本店客户%1").arg(client->code) : QStringLiteral("同行介绍")),
-             Param(QStringLiteral("Content"), DealContent(h, sale, signDate)),
-             Param(QStringLiteral("HintDate"), hintDate), Param(QStringLiteral("HintDays"), hintDays),
-             Param(QStringLiteral("Handman"), Handman(h.broker, h.billman)),
-             Param(QStringLiteral("Billman"), Handman(h.broker, h.billman))});
+        const TDealDates dates = DealDates(h, sale, sale ? sales++ : 0, now);
+        signed_.insert(h.id, dates.signDate);
+        TDBParameters params = {Param(QStringLiteral("Id"), int(rows.size()) + 1),
+                                Param(QStringLiteral("HouseId"), h.id),
+                                Param(QStringLiteral("DealType"),
+                                      sale ? QStringLiteral("置换") : QStringLiteral("租赁")),
+                                Param(QStringLiteral("SignDate"), Midnight(dates.signDate))};
+        NextCounterpart(sale ? buyers : tenants, r, params);
+        params << Param(QStringLiteral("Content"), DealContent(h, sale, dates.signDate))
+               << Param(QStringLiteral("HintDate"), Midnight(dates.hintDate))
+               << Param(QStringLiteral("HintDays"), dates.hintDays)
+               << Param(QStringLiteral("Handman"), Handman(h.broker, h.billman))
+               << Param(QStringLiteral("Billman"), Handman(h.broker, h.billman));
+        rows << params;
     }
+    TDeliveredRows::InsertMany(db, QStringLiteral("deals"), rows);
+    return signed_;
 }
 
 // One line of a change log: label, old and new value.
@@ -163,72 +214,86 @@ QString ChangeLine(const QString& label, const QString& before, const QString& a
     return QStringLiteral("%1: \"%2\" → \"%3\"\r\n").arg(label, before, after);
 }
 
-QString Number(double value) { return QString::number(value, 'g', 12); }
-
-// A price cut, and for a house that left the market its new state.
-QString HouseChange(TDemoRandom& r, const TDemoHouse& h) {
-    QString text;
-    if (h.fund > 0) {
-        const double before = h.fund + r.Range(2, 12);
-        text += ChangeLine(QStringLiteral("售价(万元)"), Number(before), Number(h.fund));
-        text += ChangeLine(QStringLiteral("单价(元)"), Number(std::round(before * 10000 / h.area)),
-                           Number(h.price));
-    } else {
-        text += ChangeLine(QStringLiteral("租价"), Number(h.rentFund + 300), Number(h.rentFund));
-    }
-    if (h.state != QLatin1String("有效"))
-        text += ChangeLine(QStringLiteral("状态"), QStringLiteral("有效"), h.state);
-    return text;
+QString Number(double value) {
+    return QString::number(value, 'g', 12);
 }
 
+// An earlier price cut of a house.
+QString HousePriceChange(TDemoRandom& r, const TDemoHouse& h) {
+    if (h.fund <= 0)
+        return ChangeLine(QStringLiteral("租价"), Number(h.rentFund + 300), Number(h.rentFund));
+    const double before = h.fund + r.Range(2, 12);
+    return ChangeLine(QStringLiteral("售价(万元)"), Number(before), Number(h.fund)) +
+           ChangeLine(QStringLiteral("单价(元)"), Number(std::round(before * 10000 / h.area)),
+                      Number(h.price));
+}
+
+// A client who raised his upper price.
 QString ClientChange(TDemoRandom& r, const TDemoClient& c) {
-    const double step = c.dealType == QLatin1String("求购") ? 100000 : 500;
-    QString text = ChangeLine(QStringLiteral("价格2"), Number(c.fund2 - step * r.Range(1, 3)),
-                              Number(c.fund2));
-    if (c.state != QLatin1String("有效"))
-        text += ChangeLine(QStringLiteral("状态"), QStringLiteral("有效"), c.state);
-    return text;
+    const double step = c.dealType == QStringLiteral("求购") ? 100000 : 500;
+    const double before = qMax(c.fund1, c.fund2 - step * r.Range(1, 3));
+    return ChangeLine(QStringLiteral("价格2"), Number(before), Number(c.fund2));
 }
 
-void InstallChange(TDatabase& db, const QString& table, const QString& parentColumn, int id,
-                   const TParent& p, const QString& text, const QDateTime& now, TDemoRandom& r) {
-    const qint64 span = qMax<qint64>(1, p.billTime.daysTo(now));
-    const QDateTime when(p.billTime.date().addDays(r.Range(1, int(span))),
+// A moment between two days, in office hours, never after now.
+QDateTime Between(TDemoRandom& r, const QDate& from, const QDate& to, const QDateTime& now) {
+    const QDateTime when(from.addDays(r.Range(0, int(qMax<qint64>(0, from.daysTo(to))))),
                          QTime(r.Range(9, 18), r.Range(0, 59), r.Range(0, 59)));
-    TDeliveredRows::Insert(db, table,
-                           {Param(QStringLiteral("Id"), id), Param(parentColumn, p.id),
-                            Param(QStringLiteral("Changer"), p.handman),
-                            Param(QStringLiteral("ChangeTime"), qMin(when, now)),
-                            Param(QStringLiteral("ChangeDetails"), text)});
+    return qMin(when, now);
 }
 
-// About one house in three and one client in four had its record changed since.
-void InstallChanges(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
-                    const QDateTime& now) {
-    const QList<TParent> houses = HouseParents(agency.houses);
-    int id = 0;
+TDBParameters ChangeRow(const QString& parentColumn, int id, const TParent& p,
+                        const QDateTime& when, const QString& text) {
+    return {Param(QStringLiteral("Id"), id), Param(parentColumn, p.id),
+            Param(QStringLiteral("Changer"), p.handman), Param(QStringLiteral("ChangeTime"), when),
+            Param(QStringLiteral("ChangeDetails"), text)};
+}
+
+// About one house in three had its price cut after registration; a house sold
+// or let was marked so the day after the deal.
+void InstallHouseChanges(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
+                         const QHash<int, QDate>& signed_, const QDateTime& now) {
+    const QList<TParent> houses = HouseParents(agency.houses, signed_, now);
+    QList<TDBParameters> rows;
     for (qsizetype n = 0; n < houses.size(); ++n) {
-        if (r.Chance(35) || agency.houses[n].state == QLatin1String("已售"))
-            InstallChange(db, QStringLiteral("housechanges"), QStringLiteral("HouseId"), ++id,
-                          houses[n], HouseChange(r, agency.houses[n]), now, r);
+        const TDemoHouse& h = agency.houses[n];
+        const QDate billed = h.billTime.date();
+        const QDate dealt = signed_.value(h.id, now.date());
+        if (r.Chance(35))
+            rows << ChangeRow(QStringLiteral("HouseId"), int(rows.size()) + 1, houses[n],
+                              Between(r, billed.addDays(1), dealt.addDays(-1), now),
+                              HousePriceChange(r, h));
+        if (signed_.contains(h.id))
+            rows << ChangeRow(QStringLiteral("HouseId"), int(rows.size()) + 1, houses[n],
+                              Between(r, dealt.addDays(1), dealt.addDays(1), now),
+                              ChangeLine(QStringLiteral("状态"), QStringLiteral("有效"), h.state));
     }
-    const QList<TParent> clients = ClientParents(agency.clients);
-    id = 0;
+    TDeliveredRows::InsertMany(db, QStringLiteral("housechanges"), rows);
+}
+
+// About one client in four changed his price range since registration.
+void InstallClientChanges(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecords& agency,
+                          const QDateTime& now) {
+    const QList<TParent> clients = ClientParents(agency.clients, now);
+    QList<TDBParameters> rows;
     for (qsizetype n = 0; n < clients.size(); ++n) {
         if (r.Chance(25))
-            InstallChange(db, QStringLiteral("clientchanges"), QStringLiteral("ClientId"), ++id,
-                          clients[n], ClientChange(r, agency.clients[n]), now, r);
+            rows << ChangeRow(QStringLiteral("ClientId"), int(rows.size()) + 1, clients[n],
+                              Between(r, clients[n].billTime.date().addDays(1), now.date(), now),
+                              ClientChange(r, agency.clients[n]));
     }
+    TDeliveredRows::InsertMany(db, QStringLiteral("clientchanges"), rows);
 }
 
 } // namespace
 
 void TDemoHistory::Install(TDatabase& db, TDemoRandom& random, const TDemoAgencyRecords& agency,
                            const QDateTime& now) {
+    const QHash<int, QDate> signed_ = InstallDeals(db, random, agency, now);
     InstallVisits(db, random, QStringLiteral("housevisits"), QStringLiteral("HouseId"),
-                  HouseParents(agency.houses), now);
+                  HouseParents(agency.houses, signed_, now), now);
     InstallVisits(db, random, QStringLiteral("clientvisits"), QStringLiteral("ClientId"),
-                  ClientParents(agency.clients), now);
-    InstallDeals(db, random, agency, now);
-    InstallChanges(db, random, agency, now);
+                  ClientParents(agency.clients, now), now);
+    InstallHouseChanges(db, random, agency, signed_, now);
+    InstallClientChanges(db, random, agency, now);
 }

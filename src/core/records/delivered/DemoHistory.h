@@ -10,7 +10,7 @@ class TDemoRandom;
 // follow-ups and deals carry reminders that fall due in the days after the
 // installation, others later.
 class TDemoHistory {
-public:
+  public:
     static void Install(TDatabase& db, TDemoRandom& random, const TDemoAgencyRecords& agency,
                         const QDateTime& now);
 };

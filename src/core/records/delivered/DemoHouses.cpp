@@ -19,9 +19,15 @@ struct TLayout {
     double area = 0;
 };
 
-QString Text(const char* s) { return QString::fromUtf8(s); }
-bool Is(const TDemoEstate& e, const char* kind) { return qstrcmp(e.houseType, kind) == 0; }
-double Round2(double x) { return std::round(x * 100) / 100; }
+QString Text(const char* s) {
+    return QString::fromUtf8(s);
+}
+bool Is(const TDemoEstate& e, const char* kind) {
+    return qstrcmp(e.houseType, kind) == 0;
+}
+double Round2(double x) {
+    return std::round(x * 100) / 100;
+}
 
 TLayout HomeLayout(TDemoRandom& r, const TDemoEstate& e) {
     TLayout l;
@@ -71,9 +77,9 @@ QString StateFor(TDemoRandom& r, const QString& dealType, bool recycled) {
         return QStringLiteral("无效");
     const int roll = r.Range(1, 100);
     if (roll <= 10)
-        return dealType == QLatin1String("出租") ? QStringLiteral("已租") : QStringLiteral("已售");
+        return dealType == QStringLiteral("出租") ? QStringLiteral("已租") : QStringLiteral("已售");
     if (roll <= 16)
-        return dealType == QLatin1String("出售") ? QStringLiteral("已售") : QStringLiteral("已租");
+        return dealType == QStringLiteral("出售") ? QStringLiteral("已售") : QStringLiteral("已租");
     return roll <= 22 ? QStringLiteral("暂缓") : QStringLiteral("有效");
 }
 
@@ -84,7 +90,10 @@ QString DoorNoFor(TDemoRandom& r, const TDemoEstate& e, const TLayout& l) {
         return QStringLiteral("%1号商铺").arg(r.Range(1, 40));
     if (Is(e, "写字楼"))
         return QStringLiteral("%1%2室").arg(l.floor).arg(r.Range(1, 12), 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1单元%2%3室").arg(r.Range(1, 3)).arg(l.floor).arg(r.Range(1, 4), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1单元%2%3室")
+        .arg(r.Range(1, 3))
+        .arg(l.floor)
+        .arg(r.Range(1, 4), 2, 10, QLatin1Char('0'));
 }
 
 QString SeatFor(TDemoRandom& r, const TDemoEstate& e) {
@@ -100,30 +109,31 @@ QString SeatFor(TDemoRandom& r, const TDemoEstate& e) {
 TDBParameters LocationParams(TDemoRandom& r, int estateIndex, const TDemoEstate& e,
                              const TLayout& l) {
     const bool home = qstrcmp(e.purpose, "住宅") == 0;
-    return {Param(QStringLiteral("District"), Text(e.district)),
-            Param(QStringLiteral("Place"), Text(e.place)),
-            Param(QStringLiteral("Address"),
-                  QStringLiteral("%1%2号").arg(Text(e.street)).arg(18 + estateIndex * 37 % 400)),
-            Param(QStringLiteral("HouseName"), Text(e.name)),
-            Param(QStringLiteral("Seat"), SeatFor(r, e)),
-            Param(QStringLiteral("Floor"), l.floor),
-            Param(QStringLiteral("FloorB"), l.floorB),
-            Param(QStringLiteral("FloorCount"), e.floorCount),
-            Param(QStringLiteral("DoorNo"), DoorNoFor(r, e, l)),
-            Param(QStringLiteral("HouseType"), Text(e.houseType)),
-            Param(QStringLiteral("Purpose"), Text(e.purpose)),
-            Param(QStringLiteral("BuildYear"), e.buildYear),
-            Param(QStringLiteral("BuildMonth"), r.Range(1, 12)),
-            Param(QStringLiteral("RightProp"), Text(e.rightProp)),
-            Param(QStringLiteral("PropNo"),
-                  QStringLiteral("不动产权第%1号").arg(r.Range(1, 9999999), 7, 10, QLatin1Char('0'))),
-            Param(QStringLiteral("Burgage"), Text(e.burgage)),
-            Param(QStringLiteral("CanSettle"), home ? QStringLiteral("能") : QStringLiteral("不能")),
-            Param(QStringLiteral("Keys"), r.Chance(40) ? QStringLiteral("有") : QStringLiteral("无")),
-            Param(QStringLiteral("CanSchool"), Text(e.school)),
-            Param(QStringLiteral("Hospitals"), Text(e.hospitals)),
-            Param(QStringLiteral("Markets"), Text(e.markets)),
-            Param(QStringLiteral("Traffics"), Text(e.traffics))};
+    return {
+        Param(QStringLiteral("District"), Text(e.district)),
+        Param(QStringLiteral("Place"), Text(e.place)),
+        Param(QStringLiteral("Address"),
+              QStringLiteral("%1%2号").arg(Text(e.street)).arg(18 + estateIndex * 37 % 400)),
+        Param(QStringLiteral("HouseName"), Text(e.name)),
+        Param(QStringLiteral("Seat"), SeatFor(r, e)),
+        Param(QStringLiteral("Floor"), l.floor),
+        Param(QStringLiteral("FloorB"), l.floorB),
+        Param(QStringLiteral("FloorCount"), e.floorCount),
+        Param(QStringLiteral("DoorNo"), DoorNoFor(r, e, l)),
+        Param(QStringLiteral("HouseType"), Text(e.houseType)),
+        Param(QStringLiteral("Purpose"), Text(e.purpose)),
+        Param(QStringLiteral("BuildYear"), e.buildYear),
+        Param(QStringLiteral("BuildMonth"), r.Range(1, 12)),
+        Param(QStringLiteral("RightProp"), Text(e.rightProp)),
+        Param(QStringLiteral("PropNo"),
+              QStringLiteral("不动产权第%1号").arg(r.Range(1, 9999999), 7, 10, QLatin1Char('0'))),
+        Param(QStringLiteral("Burgage"), Text(e.burgage)),
+        Param(QStringLiteral("CanSettle"), home ? QStringLiteral("能") : QStringLiteral("不能")),
+        Param(QStringLiteral("Keys"), r.Chance(40) ? QStringLiteral("有") : QStringLiteral("无")),
+        Param(QStringLiteral("CanSchool"), Text(e.school)),
+        Param(QStringLiteral("Hospitals"), Text(e.hospitals)),
+        Param(QStringLiteral("Markets"), Text(e.markets)),
+        Param(QStringLiteral("Traffics"), Text(e.traffics))};
 }
 
 QString DirectionFor(TDemoRandom& r, const TDemoEstate& e) {
@@ -169,8 +179,8 @@ const char* const kSaleNotes = "满五唯一,税费低|满两年|业主诚心出
 const char* const kRentNotes = "押一付三|押二付三,可月付|半年付|年付可优惠|可短租|拎包入住";
 
 TDBParameters TradeParams(TDemoRandom& r, const TDemoEstate& e, TDemoHouse& h) {
-    const bool sale = h.dealType != QLatin1String("出租");
-    const bool rent = h.dealType != QLatin1String("出售");
+    const bool sale = h.dealType != QStringLiteral("出租");
+    const bool rent = h.dealType != QStringLiteral("出售");
     h.fund = sale ? SaleFund(r, e, h.area) : 0;
     h.price = sale ? std::round(h.fund * 10000 / h.area) : 0;
     h.rentFund = rent ? std::round(h.area * e.rentPerMetre * r.Real(0.9, 1.1) / 100) * 100 : 0;
@@ -217,27 +227,30 @@ const char* const kDecorationNotes = "|厨卫翻新过|全屋定制柜|地暖已
 
 TDBParameters FittingParams(TDemoRandom& r, const TDemoEstate& e, const QDateTime& now) {
     const QString decoration = DecorationFor(r, e);
-    const bool bare = decoration == QLatin1String("毛坯");
+    const bool bare = decoration == QStringLiteral("毛坯");
     const bool furnished = !bare && qstrcmp(e.purpose, "办公") != 0 && r.Chance(60);
-    const int year = bare ? 0 : r.Range(qMin(e.buildYear + 1, now.date().year() - 1), now.date().year() - 1);
-    return {Param(QStringLiteral("Decoration"), decoration),
-            Param(QStringLiteral("Decorations"), bare ? QString() : r.Pick(kDecorationNotes)),
-            Param(QStringLiteral("DecorateYear"), year),
-            Param(QStringLiteral("DecorateMonth"), bare ? 0 : r.Range(1, 12)),
-            Param(QStringLiteral("OutWall"), e.buildYear >= 2010 ? r.Pick("真石漆|面砖|涂料|石材干挂")
-                                                                : r.Pick("面砖|涂料|马赛克")),
-            Param(QStringLiteral("InnerWall"), bare ? QString() : r.Pick("乳胶漆|乳胶漆|墙纸|硅藻泥")),
-            Param(QStringLiteral("FloorBoard"), bare ? QStringLiteral("水泥地面")
-                                                     : r.Pick("实木复合地板|强化复合地板|地砖|实木地板")),
-            Param(QStringLiteral("WinDoor"), e.buildYear >= 2008 ? QStringLiteral("断桥铝合金窗")
-                                                                 : r.Pick("塑钢窗|铝合金窗")),
-            Param(QStringLiteral("Utilities"), UtilitiesFor(r, e)),
-            Param(QStringLiteral("HomeWirings"),
-                  furnished ? r.PickSome("空调|冰箱|洗衣机|电视机|热水器|燃气灶|抽油烟机", 4)
-                            : QString()),
-            Param(QStringLiteral("Furnitures"),
-                  furnished ? r.PickSome("床|衣柜|沙发|餐桌椅|书桌|鞋柜|整体橱柜|电视柜", 3)
-                            : QString())};
+    const int year =
+        bare ? 0 : r.Range(qMin(e.buildYear + 1, now.date().year() - 1), now.date().year() - 1);
+    return {
+        Param(QStringLiteral("Decoration"), decoration),
+        Param(QStringLiteral("Decorations"), bare ? QString() : r.Pick(kDecorationNotes)),
+        Param(QStringLiteral("DecorateYear"), year),
+        Param(QStringLiteral("DecorateMonth"), bare ? 0 : r.Range(1, 12)),
+        Param(QStringLiteral("OutWall"), e.buildYear >= 2010 ? r.Pick("真石漆|面砖|涂料|石材干挂")
+                                                             : r.Pick("面砖|涂料|马赛克")),
+        Param(QStringLiteral("InnerWall"), bare ? QString() : r.Pick("乳胶漆|乳胶漆|墙纸|硅藻泥")),
+        Param(QStringLiteral("FloorBoard"),
+              bare ? QStringLiteral("水泥地面")
+                   : r.Pick("实木复合地板|强化复合地板|地砖|实木地板")),
+        Param(QStringLiteral("WinDoor"),
+              e.buildYear >= 2008 ? QStringLiteral("断桥铝合金窗") : r.Pick("塑钢窗|铝合金窗")),
+        Param(QStringLiteral("Utilities"), UtilitiesFor(r, e)),
+        Param(QStringLiteral("HomeWirings"),
+              furnished ? r.PickSome("空调|冰箱|洗衣机|电视机|热水器|燃气灶|抽油烟机", 4)
+                        : QString()),
+        Param(QStringLiteral("Furnitures"),
+              furnished ? r.PickSome("床|衣柜|沙发|餐桌椅|书桌|鞋柜|整体橱柜|电视柜", 3)
+                        : QString())};
 }
 
 const char* const kContactNotes = "|业主在外地,看房需提前一天预约|工作日晚上七点后方便联系|"
@@ -257,7 +270,8 @@ TDBParameters ContactParams(TDemoRandom& r, int n, TDemoHouse& h) {
             Param(QStringLiteral("Broker"), h.broker),
             Param(QStringLiteral("BillTime"), h.billTime),
             Param(QStringLiteral("State"), h.state),
-            Param(QStringLiteral("ComeFrom"), r.Pick("上门登记|电话委托|网络平台|老客户介绍|社区驻点|小区广告")),
+            Param(QStringLiteral("ComeFrom"),
+                  r.Pick("上门登记|电话委托|网络平台|老客户介绍|社区驻点|小区广告")),
             Param(QStringLiteral("Note"),
                   r.Pick("||近地铁站步行约五分钟|小区环境好,绿化率高|楼层好,视野开阔|"
                          "物业管理到位|周边配套成熟"))};
@@ -269,7 +283,7 @@ QDateTime BillTimeFor(TDemoRandom& r, int n, const QDateTime& now) {
     return QDateTime(now.date().addDays(-daysAgo), QTime(r.Range(9, 18), r.Range(0, 59)));
 }
 
-TDemoHouse InstallHouse(TDatabase& db, TDemoRandom& r, int n, const QDateTime& now) {
+TDemoHouse DraftHouse(TDemoRandom& r, int n, const QDateTime& now, QList<TDBParameters>& rows) {
     const auto estates = DemoEstates();
     const int estateIndex = r.Range(0, int(estates.size()) - 1);
     const TDemoEstate& e = estates[estateIndex];
@@ -288,7 +302,7 @@ TDemoHouse InstallHouse(TDatabase& db, TDemoRandom& r, int n, const QDateTime& n
                             Param(QStringLiteral("Code"), h.code)};
     params << LocationParams(r, estateIndex, e, layout) << StructureParams(r, e, layout)
            << TradeParams(r, e, h) << FittingParams(r, e, now) << ContactParams(r, n + 1, h);
-    TDeliveredRows::Insert(db, QStringLiteral("house"), params);
+    rows << params;
     return h;
 }
 
@@ -296,7 +310,9 @@ TDemoHouse InstallHouse(TDatabase& db, TDemoRandom& r, int n, const QDateTime& n
 
 QList<TDemoHouse> TDemoHouses::Install(TDatabase& db, TDemoRandom& random, const QDateTime& now) {
     QList<TDemoHouse> houses;
+    QList<TDBParameters> rows;
     for (int n = 0; n < kCount; ++n)
-        houses << InstallHouse(db, random, n, now);
+        houses << DraftHouse(random, n, now, rows);
+    TDeliveredRows::InsertMany(db, QStringLiteral("house"), rows);
     return houses;
 }

@@ -9,7 +9,7 @@ class TDemoRandom;
 // for sale, for rent or both, registered over the last eight months with codes
 // FY00001… in the order of registration; two of them lie in the recycle box.
 class TDemoHouses {
-public:
+  public:
     static QList<TDemoHouse> Install(TDatabase& db, TDemoRandom& random, const QDateTime& now);
     static constexpr int kCount = 64;
 };

@@ -22,9 +22,17 @@ QString TDemoPeople::FullName(TDemoRandom& random, bool male) {
     return random.Pick(kSurnames) + random.Pick(male ? kMaleNames : kFemaleNames);
 }
 
-QString TDemoPeople::OwnerTel(int n) { return QStringLiteral("1390000%1").arg(n, 4, 10, QLatin1Char('0')); }
+QString TDemoPeople::OwnerTel(int n) {
+    return QStringLiteral("1390000%1").arg(n, 4, 10, QLatin1Char('0'));
+}
 
-QString TDemoPeople::ClientTel(int n) { return QStringLiteral("1370000%1").arg(n, 4, 10, QLatin1Char('0')); }
+QString TDemoPeople::ClientTel(int n) {
+    return QStringLiteral("1370000%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+QString TDemoPeople::WalkInTel(int n) {
+    return QStringLiteral("1360000%1").arg(n, 4, 10, QLatin1Char('0'));
+}
 
 QString TDemoPeople::Broker(TDemoRandom& random) {
     return random.Chance(50) ? QStringLiteral("zhangmin") : QStringLiteral("liqiang");

@@ -8,7 +8,7 @@ class TDemoRandom;
 // ("王先生"), clients with full names, and telephone numbers from blocks no
 // carrier hands out to customers.
 class TDemoPeople {
-public:
+  public:
     // An owner as the contact of a listing.
     static QString OwnerName(TDemoRandom& random);
     // A client's full name; `male` tells which.
@@ -17,6 +17,8 @@ public:
     static QString OwnerTel(int n);
     // The n-th client's mobile number (13700000001…).
     static QString ClientTel(int n);
+    // The n-th mobile number of a counterpart the agency did not register (13600000001…).
+    static QString WalkInTel(int n);
     // The login ids of the agency's brokers.
     static QString Broker(TDemoRandom& random);
 };

@@ -12,7 +12,9 @@ int TDemoRandom::Range(int lo, int hi) {
     return lo + int(Next() % quint64(hi - lo + 1));
 }
 
-bool TDemoRandom::Chance(int percent) { return Range(1, 100) <= percent; }
+bool TDemoRandom::Chance(int percent) {
+    return Range(1, 100) <= percent;
+}
 
 double TDemoRandom::Real(double lo, double hi) {
     return lo + (hi - lo) * double(Next() >> 11) / double(1ULL << 53);

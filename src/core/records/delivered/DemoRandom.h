@@ -6,7 +6,7 @@
 // A small random generator with its own arithmetic, so the demonstration agency
 // comes out the same on every machine and library for the same seed.
 class TDemoRandom {
-public:
+  public:
     explicit TDemoRandom(quint64 seed) : m_state(seed) {}
     // A whole number from lo to hi, both included.
     int Range(int lo, int hi);
@@ -21,7 +21,7 @@ public:
     // `count` different items of a '|'-separated list, in list order, joined by commas.
     QString PickSome(const char* items, int count);
 
-private:
+  private:
     quint64 Next();
     quint64 m_state;
 };

@@ -33,6 +33,7 @@ struct TDemoClient {
     QString broker; // may be empty
     QString billman;
     QDateTime billTime;
+    double fund1 = 0; // 元
     double fund2 = 0; // 元
 };
 
