@@ -171,7 +171,11 @@ void TDataSetModel::RowInserted(int row) {
         Reset();
         return;
     }
+    // The data set already holds the new row; until the view has been told, rows
+    // are read as they were before it came.
+    m_pending = {row, +1};
     beginInsertRows(QModelIndex(), row, row);
+    m_pending = {};
     ++m_rows;
     endInsertRows();
 }
@@ -181,7 +185,9 @@ void TDataSetModel::RowRemoved(int row) {
         Reset();
         return;
     }
+    m_pending = {row, -1};
     beginRemoveRows(QModelIndex(), row, row);
+    m_pending = {};
     --m_rows;
     endRemoveRows();
 }
@@ -210,16 +216,24 @@ int TDataSetModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
+int TDataSetModel::DataSetRowOf(int row) const {
+    if (m_pending.delta == 0 || row < m_pending.row)
+        return row;
+    if (m_pending.delta > 0)
+        return row + 1;
+    return row == m_pending.row ? -1 : row - 1;
+}
+
 QVariant TDataSetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_rows)
         return QVariant();
     const int field = FieldIndexOf(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        if (field < 0)
+        if (field < 0 || DataSetRowOf(index.row()) < 0)
             return QVariant();
         try {
-            return m_dataSet->DisplayTextAt(index.row(), field);
+            return m_dataSet->DisplayTextAt(DataSetRowOf(index.row()), field);
         } catch (const EOrbelError&) {
             return QVariant(); // a failing calculation shows an empty cell
         }

@@ -79,12 +79,19 @@ class TDataSetModel : public QAbstractTableModel {
     void RowHeaderChanged(int row);
     int DataSetRows() const;
     int FieldIndexOf(int column) const;
+    // The data set's row for a row of the view while a change is being announced.
+    int DataSetRowOf(int row) const;
 
     QPointer<TDataSet> m_dataSet;
     QList<TGridColumn> m_columns;
     QList<int> m_fieldIndex; // per column; -1 when the data set lacks the field
     int m_rows = 0;          // the row count the view was last told about
     int m_current = -1;
+    // A row the data set inserted (+1) or removed (-1) that the view has not yet been told of.
+    struct TPending {
+        int row = -1;
+        int delta = 0;
+    } m_pending;
     TRowHeader m_rowHeader = TRowHeader::None;
     QColor m_alternate;
 };

@@ -81,11 +81,14 @@ void TGridLayout::Apply(const QString& text, QList<TGridColumn>& columns) {
             break;
         }
     }
-    // From the last line to the first, so that the first lines end up in front.
-    for (int i = int(lines.size()) - 1; i >= 0; --i) {
-        const int from = ColumnIndexOf(columns, lines[i]);
-        if (from >= 0)
-            columns.move(from, qMin(i, int(columns.size()) - 1));
+    // Listed columns move to the front in the order of their lines; the others
+    // follow in their previous order.
+    int position = 0;
+    for (const TLayoutLine& line : lines) {
+        const int from = ColumnIndexOf(columns, line);
+        if (from < position)
+            continue; // not a column, or a repeated line
+        columns.move(from, position++);
     }
 }
 
