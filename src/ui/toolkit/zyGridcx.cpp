@@ -91,7 +91,7 @@ bool TzyGridcx::eventFilter(QObject* watched, QEvent* event) {
 void TzyGridcx::PaintCorner(QWidget* corner) {
     QPainter painter(corner);
     QStyleOptionHeader option;
-    option.initFrom(corner);
+    option.initFrom(this); // the corner button itself is disabled
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = RowNumberTitle();
