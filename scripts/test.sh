@@ -30,5 +30,6 @@ done
 as_postgres "$PGBIN/pg_ctl -D $PGDIR/data -l $PGDIR/log -w -o '-p $PORT -k $PGDIR -c listen_addresses=127.0.0.1 -c fsync=off' start" >/dev/null
 
 export ORBEL_TEST_PG="host=127.0.0.1 port=$PORT user=postgres dbname=postgres"
+echo "PostgreSQL test cluster on port $PORT: database tests run on SQLite and PostgreSQL"
 cd build
 ctest --output-on-failure -j "$(nproc)"

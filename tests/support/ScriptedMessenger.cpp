@@ -1,6 +1,8 @@
 #include "ScriptedMessenger.h"
 
-TScriptedMessenger::TScriptedMessenger() { SetMessenger(this); }
+TScriptedMessenger::TScriptedMessenger() {
+    SetMessenger(this);
+}
 
 TScriptedMessenger::~TScriptedMessenger() {
     if (&Messenger() == this)
@@ -13,7 +15,7 @@ TMsgResult TScriptedMessenger::Message(TMsgKind kind, const QString& text, TMsgB
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     return buttons == TMsgButtons::Ok || buttons == TMsgButtons::OkCancel ? TMsgResult::Ok
-                                                                         : TMsgResult::Yes;
+                                                                          : TMsgResult::Yes;
 }
 
 bool TScriptedMessenger::InputQuery(const QString&, const QString& prompt, QString& value) {

@@ -8,7 +8,7 @@
 // Answers message boxes from a queue (OK or Yes when the queue is empty) and
 // remembers every text shown. Installed for its lifetime.
 class TScriptedMessenger : public TMessenger {
-public:
+  public:
     TScriptedMessenger();
     ~TScriptedMessenger() override;
 
@@ -22,9 +22,12 @@ public:
     QStringList shown;
     QList<TMsgKind> kinds;
     QString Last() const { return shown.isEmpty() ? QString() : shown.last(); }
-    void Clear() { shown.clear(); kinds.clear(); }
+    void Clear() {
+        shown.clear();
+        kinds.clear();
+    }
 
-private:
+  private:
     QList<TMsgResult> m_answers;
     QList<QPair<QString, bool>> m_inputs;
 };

@@ -25,7 +25,8 @@ QAtomicInt g_counter;
 
 QHash<QString, QString> PgSettings() {
     QHash<QString, QString> s;
-    for (const QString& part : qEnvironmentVariable("ORBEL_TEST_PG").split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& part :
+         qEnvironmentVariable("ORBEL_TEST_PG").split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype eq = part.indexOf(u'=');
         if (eq > 0)
             s.insert(part.left(eq), part.mid(eq + 1));
@@ -42,8 +43,9 @@ void CreatePgDatabase(const QString& name) {
     const auto s = PgSettings();
     const QString admin = QStringLiteral("orbel-test-admin");
     {
-        QSqlDatabase db = QSqlDatabase::contains(admin) ? QSqlDatabase::database(admin)
-                                                        : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), admin);
+        QSqlDatabase db = QSqlDatabase::contains(admin)
+                              ? QSqlDatabase::database(admin)
+                              : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), admin);
         db.setHostName(s.value(QStringLiteral("host"), QStringLiteral("localhost")));
         db.setPort(s.value(QStringLiteral("port"), QStringLiteral("5432")).toInt());
         db.setUserName(s.value(QStringLiteral("user")));
@@ -52,7 +54,8 @@ void CreatePgDatabase(const QString& name) {
         if (!db.isOpen() && !db.open())
             qFatal("cannot reach the test server: %s", qPrintable(db.lastError().text()));
         QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(name)))
+        if (!q.exec(
+                QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(name)))
             qFatal("cannot create a test database: %s", qPrintable(q.lastError().text()));
     }
 }
@@ -66,18 +69,23 @@ QList<TTestEngine> TestEngines() {
     return engines;
 }
 
-const TTestEngine& CurrentEngine() { return g_current; }
+const TTestEngine& CurrentEngine() {
+    return g_current;
+}
 
 QString NewDatabaseString() {
     const int n = g_counter.fetchAndAddRelaxed(1);
     if (!g_current.server) {
         const QString file = QDir(TempDir().path()).filePath(QStringLiteral("test%1.db").arg(n));
-        return QStringLiteral("Provider=SQLite;Data Source=%1;Persist Security Info=True").arg(file);
+        return QStringLiteral("Provider=SQLite;Data Source=%1;Persist Security Info=True")
+            .arg(file);
     }
     const auto s = PgSettings();
-    const QString name = QStringLiteral("orbel_t%1_%2").arg(QCoreApplication::applicationPid()).arg(n);
+    const QString name =
+        QStringLiteral("orbel_t%1_%2").arg(QCoreApplication::applicationPid()).arg(n);
     CreatePgDatabase(name);
-    return QStringLiteral("Provider=PostgreSQL;User ID=%1;Password=%2;Initial Catalog=%3;Data Source=%4,%5;Persist Security Info=False")
+    return QStringLiteral("Provider=PostgreSQL;User ID=%1;Password=%2;Initial Catalog=%3;Data "
+                          "Source=%4,%5;Persist Security Info=False")
         .arg(s.value(QStringLiteral("user")), s.value(QStringLiteral("password")), name,
              s.value(QStringLiteral("host"), QStringLiteral("localhost")),
              s.value(QStringLiteral("port"), QStringLiteral("5432")));

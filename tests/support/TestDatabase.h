@@ -32,11 +32,11 @@ int RunOnEngines(QObject* test, int argc, char** argv);
 
 // A database test of the core library; ui tests use ORBEL_DB_UI_TEST_MAIN with a
 // QApplication instead.
-#define ORBEL_DB_TEST_MAIN_WITH(AppClass, TestClass)                                           \
-    int main(int argc, char** argv) {                                                          \
-        AppClass app(argc, argv);                                                              \
-        TestClass test;                                                                        \
-        return RunOnEngines(&test, argc, argv);                                                \
+#define ORBEL_DB_TEST_MAIN_WITH(AppClass, TestClass)                                               \
+    int main(int argc, char** argv) {                                                              \
+        AppClass app(argc, argv);                                                                  \
+        TestClass test;                                                                            \
+        return RunOnEngines(&test, argc, argv);                                                    \
     }
 #define ORBEL_DB_TEST_MAIN(TestClass) ORBEL_DB_TEST_MAIN_WITH(QCoreApplication, TestClass)
 #define ORBEL_DB_UI_TEST_MAIN(TestClass) ORBEL_DB_TEST_MAIN_WITH(QApplication, TestClass)

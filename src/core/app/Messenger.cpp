@@ -7,7 +7,7 @@ namespace {
 // Used until the UI installs its own: writes the text to standard error and
 // refuses every question, so nothing is deleted or overwritten unasked.
 class TConsoleMessenger : public TMessenger {
-public:
+  public:
     TMsgResult Message(TMsgKind, const QString& text, TMsgButtons buttons) override {
         std::fprintf(stderr, "%s\n", text.trimmed().toLocal8Bit().constData());
         switch (buttons) {
@@ -27,9 +27,13 @@ TMessenger* g_messenger = &g_console;
 
 } // namespace
 
-TMessenger& Messenger() { return *g_messenger; }
+TMessenger& Messenger() {
+    return *g_messenger;
+}
 
-void SetMessenger(TMessenger* messenger) { g_messenger = messenger ? messenger : &g_console; }
+void SetMessenger(TMessenger* messenger) {
+    g_messenger = messenger ? messenger : &g_console;
+}
 
 void ShowInfo(const QString& text) {
     Messenger().Message(TMsgKind::Information, QStringLiteral("\r\n") + text + QStringLiteral("\t"),

@@ -10,7 +10,7 @@ enum class TMsgResult { Ok, Cancel, Yes, No };
 // UI library installs one that shows real boxes; tests install one that answers
 // from a script and remembers what was shown.
 class TMessenger {
-public:
+  public:
     virtual ~TMessenger() = default;
     virtual TMsgResult Message(TMsgKind kind, const QString& text, TMsgButtons buttons) = 0;
     // Asks for one line of text; false when the operator cancels.

@@ -12,4 +12,6 @@ QString ProgramFolder() {
     return QDir::currentPath();
 }
 
-QString ProgramFile(const QString& name) { return QDir(ProgramFolder()).filePath(name); }
+QString ProgramFile(const QString& name) {
+    return QDir(ProgramFolder()).filePath(name);
+}

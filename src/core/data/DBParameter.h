@@ -13,7 +13,9 @@ struct TDBParameter {
 };
 using TDBParameters = QList<TDBParameter>;
 
-inline TDBParameter Param(const QString& name, const QVariant& value) { return {name, value}; }
+inline TDBParameter Param(const QString& name, const QVariant& value) {
+    return {name, value};
+}
 
 // Binds bytes (a picture, a template, a document) as a binary object to :Name.
 struct TxDBParameter {

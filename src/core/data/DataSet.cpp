@@ -254,7 +254,8 @@ bool TDataSet::Locate(const QString& fieldNames, const QVariantList& values, int
     QList<TField*> fields;
     for (const QString& n : names)
         fields << FieldByName(n.trimmed());
-    const Qt::CaseSensitivity cs = (options & CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const Qt::CaseSensitivity cs =
+        (options & CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     for (int r = 0; r < int(m_view.size()); ++r) {
         bool all = true;
         for (qsizetype k = 0; k < fields.size() && all; ++k) {
@@ -300,9 +301,9 @@ void TDataSet::SetSort(const QString& sortText) {
         if (words.isEmpty() || words[0].isEmpty())
             continue;
         FieldByName(words[0]);
-        if (words.size() > 2 ||
-            (words.size() == 2 && words[1].compare(QLatin1String("ASC"), Qt::CaseInsensitive) != 0 &&
-             words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) != 0))
+        if (words.size() > 2 || (words.size() == 2 &&
+                                 words[1].compare(QLatin1String("ASC"), Qt::CaseInsensitive) != 0 &&
+                                 words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) != 0))
             throw EOrbelError(QStringLiteral("排序条件错误: %1").arg(sortText));
     }
     m_sort = sortText;
@@ -409,7 +410,8 @@ QString TDataSet::DisplayTextAt(int row, int fieldIndex) const {
     if (row < 0 || row >= int(m_view.size()))
         return QString();
     TRow* saved = m_calcRow;
-    TRow* target = (Editing() && row == m_current) ? &m_buffer : &m_rows[size_t(m_view[size_t(row)])];
+    TRow* target =
+        (Editing() && row == m_current) ? &m_buffer : &m_rows[size_t(m_view[size_t(row)])];
     if (m_fields[size_t(fieldIndex)]->Calculated())
         EnsureCalculated(*target);
     m_calcRow = target;
@@ -458,7 +460,8 @@ void TDataSet::RebuildView(bool keepCurrent) {
         TField* f = FindField(words[0]);
         if (!f)
             continue;
-        const bool desc = words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
+        const bool desc =
+            words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
         keys << Key{f->Index(), desc, f->Kind()};
     }
     if (!keys.isEmpty()) {

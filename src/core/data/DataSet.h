@@ -23,7 +23,7 @@ struct TRow {
 // copy), sorting and filtering on the client side, and notifications.
 class TDataSet : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class TState { Inactive, Browse, Edit, Insert };
     enum TLocateOption { CaseInsensitive = 1, PartialKey = 2 };
 
@@ -106,7 +106,7 @@ public:
     QVariant ValueAt(int row, int fieldIndex) const;
     QString DisplayTextAt(int row, int fieldIndex) const;
 
-signals:
+  signals:
     void AfterOpen();
     void AfterClose();
     // The current row changed (also after open, sort, filter and delete).
@@ -120,7 +120,7 @@ signals:
     void RowInserted(int row);
     void RowRemoved(int row);
 
-private:
+  private:
     TRow* ActiveRow() const;
     void EnsureCalculated(TRow& row) const;
     void RequireActive() const;

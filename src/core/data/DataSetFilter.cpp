@@ -12,14 +12,14 @@ using Getter = std::function<QVariant(int)>;
 class TNode : public TDataSetFilter {};
 
 class TBinary : public TNode {
-public:
+  public:
     TBinary(bool isAnd, std::unique_ptr<TDataSetFilter> l, std::unique_ptr<TDataSetFilter> r)
         : m_and(isAnd), m_l(std::move(l)), m_r(std::move(r)) {}
     bool Matches(const Getter& v) const override {
         return m_and ? (m_l->Matches(v) && m_r->Matches(v)) : (m_l->Matches(v) || m_r->Matches(v));
     }
 
-private:
+  private:
     bool m_and;
     std::unique_ptr<TDataSetFilter> m_l, m_r;
 };
@@ -27,7 +27,7 @@ private:
 enum class Op { Eq, Ne, Lt, Gt, Le, Ge, Like };
 
 class TCompare : public TNode {
-public:
+  public:
     TCompare(int field, TFieldKind kind, Op op, QVariant literal)
         : m_field(field), m_kind(kind), m_op(op), m_literal(std::move(literal)) {
         if (m_op == Op::Like) {
@@ -83,7 +83,7 @@ public:
         }
     }
 
-private:
+  private:
     int m_field;
     TFieldKind m_kind;
     Op m_op;
@@ -92,7 +92,7 @@ private:
 };
 
 class TParser {
-public:
+  public:
     TParser(const QString& text, const TDataSet& ds) : m_s(text), m_ds(ds) {}
 
     std::unique_ptr<TDataSetFilter> Parse() {
@@ -103,7 +103,7 @@ public:
         return node;
     }
 
-private:
+  private:
     [[noreturn]] void Fail() const {
         throw EOrbelError(QStringLiteral("过滤条件错误:\r\n%1").arg(m_s));
     }

@@ -15,7 +15,7 @@ class TDataSet;
 // wildcards); values: 'text', numbers, #yyyy-mm-dd# dates and NULL. Field names
 // may be written in brackets. Text compares without regard to letter case.
 class TDataSetFilter {
-public:
+  public:
     virtual ~TDataSetFilter() = default;
     // Raises an error with a Chinese message when the text is not a filter or
     // names a field the data set does not have.

@@ -47,7 +47,9 @@ bool TDatabase::Connect(const QString& connectionString) {
     return false;
 }
 
-bool TDatabase::Connected() const { return m_db.isValid() && m_db.isOpen(); }
+bool TDatabase::Connected() const {
+    return m_db.isValid() && m_db.isOpen();
+}
 
 void TDatabase::SetConnected(bool open) {
     if (open == Connected())
@@ -76,7 +78,8 @@ bool TDatabase::Open(QString* error) {
         *error = QStringLiteral("连接字符串中没有指定数据提供程序(Provider).");
         return false;
     }
-    if (provider != QLatin1String(kProviderSqlite) && provider != QLatin1String(kProviderPostgres)) {
+    if (provider != QLatin1String(kProviderSqlite) &&
+        provider != QLatin1String(kProviderPostgres)) {
         *error = QStringLiteral("不支持的数据提供程序: %1").arg(provider);
         return false;
     }
@@ -148,7 +151,9 @@ QSqlDatabase& TDatabase::EnsureOpen() {
     return m_db;
 }
 
-const TDialect& TDatabase::Dialect() const { return *m_dialect; }
+const TDialect& TDatabase::Dialect() const {
+    return *m_dialect;
+}
 
 QString TDatabase::StatementError(const QString& engineMessage, const QString& sql) {
     return engineMessage + QStringLiteral("\r\n") + sql;
@@ -222,9 +227,13 @@ QString TDatabase::ConnStrValue(const QString& key) const {
     return m_connStr.mid(start, end - start);
 }
 
-bool TDatabase::IsSqlServer() const { return Provider() != QLatin1String(kProviderSqlite); }
+bool TDatabase::IsSqlServer() const {
+    return Provider() != QLatin1String(kProviderSqlite);
+}
 
-QString TDatabase::DateLiteral(const QDateTime& d) const { return DateLiteral(d.date()); }
+QString TDatabase::DateLiteral(const QDateTime& d) const {
+    return DateLiteral(d.date());
+}
 
 QString TDatabase::DateLiteral(const QDate& d) const {
     return TDialect::ForServer(IsSqlServer())->DateLiteral(d);

@@ -15,12 +15,12 @@ class QSqlQuery;
 // A statement the engine refused: the text shown is the engine's message, CR LF
 // and the statement; EngineMessage() is the engine's message alone.
 class EStatementError : public EOrbelError {
-public:
+  public:
     EStatementError(const QString& engineMessage, const QString& sql)
         : EOrbelError(engineMessage + QStringLiteral("\r\n") + sql), m_engine(engineMessage) {}
     const QString& EngineMessage() const { return m_engine; }
 
-private:
+  private:
     QString m_engine;
 };
 
@@ -33,7 +33,7 @@ inline constexpr const char* kProviderPostgres = "PostgreSQL";
 // of Key=Value; pairs, runs statements with named parameters, owns the engine's
 // SQL dialect and the one transaction level.
 class TDatabase {
-public:
+  public:
     TDatabase();
     ~TDatabase();
     TDatabase(const TDatabase&) = delete;
@@ -88,7 +88,7 @@ public:
     // otherwise a missing file is a connection error.
     void SetCreateMissingFile(bool create) { m_createMissing = create; }
 
-private:
+  private:
     bool Open(QString* error);
     int Run(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs);
 
@@ -105,7 +105,7 @@ TDatabase& DbConnection();
 
 // Rolls back the transaction it began unless Commit was called.
 class TTransaction {
-public:
+  public:
     explicit TTransaction(TDatabase& db) : m_db(db) { m_db.BeginTrans(); }
     ~TTransaction() {
         if (!m_done) {
@@ -120,7 +120,7 @@ public:
         m_done = true;
     }
 
-private:
+  private:
     TDatabase& m_db;
     bool m_done = false;
 };

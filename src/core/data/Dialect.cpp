@@ -140,8 +140,7 @@ class TCommonDialect : public TDialect {
         return out;
     }
 
-
-public:
+  public:
     QString Render(const QString& sql) const override {
         static const QRegularExpression hash(QStringLiteral(R"(#(\d{4}-\d{2}-\d{2})#)"));
         static const QRegularExpression now(
@@ -162,7 +161,7 @@ public:
         return Finish(s);
     }
 
-protected:
+  protected:
     virtual QString QuoteName(const QString& name) const = 0;
     virtual QString NowExpr() const = 0;
     virtual QString MinusDays(const QString& date, const QString& days) const = 0;
@@ -170,7 +169,7 @@ protected:
 };
 
 class TSqliteDialect : public TCommonDialect {
-public:
+  public:
     bool IsServer() const override { return false; }
     QString DateLiteral(const QDate& day) const override {
         return QLatin1Char('\'') + day.toString(QStringLiteral("yyyy-MM-dd")) +
@@ -197,7 +196,7 @@ public:
         }
     }
 
-protected:
+  protected:
     QString QuoteName(const QString& name) const override {
         return QLatin1Char('"') + name + QLatin1Char('"');
     }
@@ -208,7 +207,7 @@ protected:
 };
 
 class TPostgresDialect : public TCommonDialect {
-public:
+  public:
     bool IsServer() const override { return true; }
     QString DateLiteral(const QDate& day) const override {
         return QLatin1Char('\'') + day.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
@@ -233,7 +232,7 @@ public:
         }
     }
 
-protected:
+  protected:
     QString QuoteName(const QString& name) const override {
         return QLatin1Char('"') + name.toLower() + QLatin1Char('"');
     }
@@ -245,9 +244,8 @@ protected:
     QString Finish(const QString& sql) const override {
         static const QRegularExpression like(QStringLiteral(R"(\blike\b)"),
                                              QRegularExpression::CaseInsensitiveOption);
-        return ReplaceInCode(sql, like, [](const QRegularExpressionMatch&) {
-            return QStringLiteral("ILIKE");
-        });
+        return ReplaceInCode(
+            sql, like, [](const QRegularExpressionMatch&) { return QStringLiteral("ILIKE"); });
     }
 };
 

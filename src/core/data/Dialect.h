@@ -14,7 +14,7 @@
 //   X-YDays (a date column minus a column of days) → the engine's date arithmetic
 // Named parameters :Name are turned into positional ones by the caller (SqlText.h).
 class TDialect {
-public:
+  public:
     virtual ~TDialect() = default;
 
     // True for the server engine; the embedded engine answers false.

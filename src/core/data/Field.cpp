@@ -76,7 +76,7 @@ QString TField::ToText(TFieldKind kind, const QVariant& v) {
     }
     case TFieldKind::Boolean:
         return v.toInt() != 0 || v.toString() == QLatin1String("true") ? QStringLiteral("True")
-                                                                      : QStringLiteral("False");
+                                                                       : QStringLiteral("False");
     case TFieldKind::Float: {
         const double d = v.toDouble();
         return QString::number(d, 'g', 15);
@@ -122,7 +122,8 @@ QVariant TField::Coerce(const QVariant& v) const {
     case TFieldKind::Boolean:
         if (v.typeId() == QMetaType::QString)
             return QVariant(v.toString().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
-                            v.toString() == QLatin1String("1") || v.toString() == QLatin1String("-1"));
+                            v.toString() == QLatin1String("1") ||
+                            v.toString() == QLatin1String("-1"));
         return QVariant(v.toBool());
     case TFieldKind::DateTime: {
         if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty())
@@ -162,7 +163,9 @@ QVariant TField::Value() const {
     }
 }
 
-QString TField::AsString() const { return ToText(m_kind, m_owner->RawValue(m_index)); }
+QString TField::AsString() const {
+    return ToText(m_kind, m_owner->RawValue(m_index));
+}
 
 int TField::AsInteger() const {
     const QVariant v = m_owner->RawValue(m_index);
@@ -190,7 +193,9 @@ bool TField::AsBoolean() const {
     return v.toInt() != 0 || v.toBool();
 }
 
-QDateTime TField::AsDateTime() const { return ToDateTime(m_owner->RawValue(m_index)); }
+QDateTime TField::AsDateTime() const {
+    return ToDateTime(m_owner->RawValue(m_index));
+}
 
 QByteArray TField::AsBytes() const {
     const QVariant v = m_owner->RawValue(m_index);
@@ -211,6 +216,10 @@ QString TField::DisplayText() const {
     return ToText(m_kind, v);
 }
 
-void TField::SetValue(const QVariant& value) { m_owner->SetRawValue(m_index, Coerce(value)); }
+void TField::SetValue(const QVariant& value) {
+    m_owner->SetRawValue(m_index, Coerce(value));
+}
 
-void TField::SetAsString(const QString& v) { SetValue(v.isEmpty() && !IsTextKind(m_kind) ? QVariant() : QVariant(v)); }
+void TField::SetAsString(const QString& v) {
+    SetValue(v.isEmpty() && !IsTextKind(m_kind) ? QVariant() : QVariant(v));
+}

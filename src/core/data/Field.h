@@ -15,7 +15,7 @@ enum class TFieldAlignment { Left, Right, Center };
 // and written through the data set's active row (the current row, the row being
 // edited or appended, or the row whose calculated fields are being filled).
 class TField {
-public:
+  public:
     TField(TDataSet* owner, TFieldKind kind, const QString& name, int index);
 
     TDataSet* DataSet() const { return m_owner; }
@@ -68,7 +68,7 @@ public:
     // A value converted to the field's kind as it is stored in a row.
     QVariant Coerce(const QVariant& v) const;
 
-private:
+  private:
     TDataSet* m_owner;
     TFieldKind m_kind;
     QString m_name;

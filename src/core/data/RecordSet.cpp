@@ -44,7 +44,9 @@ TRecordSet::TRecordSet(TDatabase* db) : m_db(db), m_dataSet(new TDataSet(this)) 
 
 TRecordSet::~TRecordSet() = default;
 
-TDatabase& TRecordSet::Database() const { return m_db ? *m_db : DbConnection(); }
+TDatabase& TRecordSet::Database() const {
+    return m_db ? *m_db : DbConnection();
+}
 
 TField* TRecordSet::AddField(TFieldKind kind, const QString& name, int size, bool visible,
                              const QString& label) {
@@ -190,7 +192,7 @@ int TRecordSet::NextId(const QString& table) {
 
 int TRecordSet::WriteRow(const QString& table, TField* idField, const QString& insertSql,
                          const QString& updateSql, TDBParameters params,
-                         const TxDBParameters& blobs) {
+                         const TxDBParameters& blobs, bool keepEditOnError) {
     TDataSet* ds = m_dataSet;
     if (!ds->Editing())
         ds->Edit();
@@ -211,7 +213,8 @@ int TRecordSet::WriteRow(const QString& table, TField* idField, const QString& i
         ds->Post();
         return id;
     } catch (...) {
-        ds->Cancel();
+        if (!keepEditOnError)
+            ds->Cancel();
         throw;
     }
 }

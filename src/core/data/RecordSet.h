@@ -13,7 +13,7 @@ class TDatabase;
 // WriteRow). Calculated fields are filled by CalcFields, once per row.
 class TRecordSet : public QObject {
     Q_OBJECT
-public:
+  public:
     // Uses the program-wide connection unless another is given.
     explicit TRecordSet(TDatabase* db = nullptr);
     ~TRecordSet() override;
@@ -48,19 +48,21 @@ public:
     // edited or appended: update by Id when its Id field is not 0, otherwise take
     // max(Id)+1 of `table` and insert. `params` are the statement's parameters
     // except Id, which is added. On success the Id is stored and the row posted;
-    // on an error the local edit is cancelled and the error passed on.
+    // on an error the local edit is cancelled (or, with keepEditOnError, left in
+    // its edit state for the caller) and the error passed on.
     int WriteRow(const QString& table, TField* idField, const QString& insertSql,
-                 const QString& updateSql, TDBParameters params, const TxDBParameters& blobs = {});
+                 const QString& updateSql, TDBParameters params, const TxDBParameters& blobs = {},
+                 bool keepEditOnError = false);
     // The parameters :Name for the named fields of the active row.
     TDBParameters FieldParams(const QList<TField*>& fields) const;
     // "select max(Id) from <table>" + 1, read through the scratch set.
     static int NextId(const QString& table);
 
-protected:
+  protected:
     // Fills the calculated fields of the active row from its data fields.
     virtual void CalcFields() {}
 
-private:
+  private:
     bool HasPersistentFields() const;
     int Load(const TDBParameters& params);
 

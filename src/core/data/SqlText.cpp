@@ -2,8 +2,12 @@
 
 namespace {
 
-bool IsNameStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool IsNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool IsNameStart(QChar c) {
+    return c.isLetter() || c == u'_';
+}
+bool IsNameChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 // Index just past a quoted run that starts at i with `close`; -1 when unterminated.
 qsizetype SkipQuoted(const QString& s, qsizetype i, QChar close) {

@@ -8,12 +8,12 @@
 // DataSet(), calls CreateDataSet, then appends, posts and locates rows.
 class TZyClientDataSet : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TZyClientDataSet(QObject* parent = nullptr)
         : QObject(parent), m_dataSet(new TDataSet(this)) {}
     TDataSet* DataSet() const { return m_dataSet; }
     void CreateDataSet() { m_dataSet->CreateDataSet(); }
 
-private:
+  private:
     TDataSet* m_dataSet;
 };

@@ -8,7 +8,7 @@ class TDatabase;
 // agency. Each step runs in one transaction and the reached step is stored, so a
 // later version can add steps.
 class TDeliveredDatabase {
-public:
+  public:
     // The number of the last step this version knows.
     static int LatestStep();
     // The step the database has reached; 0 for a database without tables.

@@ -48,15 +48,13 @@ const TTable kTables[] = {
     {"houseimages", "*Id:i HouseId:i TypeId:i Ext:t20 Subject:t30 Photo:x"},
     {"houseattention", "LoginId:t20 HouseId:i"},
     {"clientattention", "LoginId:t20 ClientId:i"},
-    {"tax",
-     "*Id:i TaxName:t50 LiveRate:f LiveUnitId:i UnLiveRate:f UnLiveUnitId:i LiveTaxFund:f "
-     "UnLiveTaxFund:f"},
+    {"tax", "*Id:i TaxName:t50 LiveRate:f LiveUnitId:i UnLiveRate:f UnLiveUnitId:i LiveTaxFund:f "
+            "UnLiveTaxFund:f"},
     {"report", "*Id:i GrpId:i Title:t100 Fr3File:x"},
     {"link", "+Id:i GroupId:i Title:t100 lpFile:t255 lpParameters:t255 Note:t255"},
     {"doc", "+Id:i Title:t100 Source:t255 DocData:x Note:t255"},
-    {"Company",
-     "*Id:i CompanyName:t100 Manager:t50 Tel:t50 Fax:t50 Address:t100 Zip:t20 Profile:m "
-     "UseCount:i Updated:b"},
+    {"Company", "*Id:i CompanyName:t100 Manager:t50 Tel:t50 Fax:t50 Address:t100 Zip:t20 Profile:m "
+                "UseCount:i Updated:b"},
     {"options", "*Key:i Label:t100 List:m"},
     {"keyvalue", "*KeyId:i Value:t255 Vstr:m Vint:i Vfloat:f Vbool:b"},
     {"operator", "*LoginId:t20 Password:t255 Name:t50 Contact:t100 Note:t250 Rights:m"},
@@ -93,7 +91,8 @@ QStringList TSchema::CreateStatements(bool server) {
     QStringList statements;
     for (const TTable& t : kTables) {
         QStringList defs;
-        for (const QString& column : QString::fromLatin1(t.columns).split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& column :
+             QString::fromLatin1(t.columns).split(u' ', Qt::SkipEmptyParts)) {
             QString name = column.section(u':', 0, 0);
             const QString code = column.section(u':', 1);
             const QChar mark = name[0];
@@ -104,9 +103,10 @@ QStringList TSchema::CreateStatements(bool server) {
             static const QStringList reserved = {QStringLiteral("Key"), QStringLiteral("Value"),
                                                  QStringLiteral("Note"), QStringLiteral("Password"),
                                                  QStringLiteral("Keys")};
-            const QString quoted = reserved.contains(name)
-                                       ? QLatin1Char('"') + (server ? name.toLower() : name) + QLatin1Char('"')
-                                       : name;
+            const QString quoted =
+                reserved.contains(name)
+                    ? QLatin1Char('"') + (server ? name.toLower() : name) + QLatin1Char('"')
+                    : name;
             QString def;
             if (mark == u'+')
                 def = quoted + (server ? QStringLiteral(" serial primary key")
@@ -122,7 +122,8 @@ QStringList TSchema::CreateStatements(bool server) {
                               : QStringLiteral(" default (datetime('now','localtime'))");
             defs << def;
         }
-        statements << QStringLiteral("create table %1 (%2)").arg(QLatin1String(t.name), defs.join(QStringLiteral(", ")));
+        statements << QStringLiteral("create table %1 (%2)")
+                          .arg(QLatin1String(t.name), defs.join(QStringLiteral(", ")));
     }
     statements << QStringLiteral("create index ix_housevisits_house on housevisits(HouseId)")
                << QStringLiteral("create index ix_clientvisits_client on clientvisits(ClientId)")

@@ -7,7 +7,7 @@ class TDatabase;
 
 // The 21 tables of the agency database, defined once and rendered for the engine.
 class TSchema {
-public:
+  public:
     // Names of all tables, in creation order.
     static QStringList TableNames();
     // The CREATE TABLE statements for the engine of `db`.

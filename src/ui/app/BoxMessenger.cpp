@@ -3,48 +3,94 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
-TMsgResult TBoxMessenger::Message(TMsgKind kind, const QString& text, TMsgButtons buttons) {
-    QMessageBox::Icon icon = QMessageBox::Information;
+namespace {
+
+QMessageBox::Icon IconOf(TMsgKind kind) {
     switch (kind) {
     case TMsgKind::Warning:
-        icon = QMessageBox::Warning;
-        break;
+        return QMessageBox::Warning;
     case TMsgKind::Question:
-        icon = QMessageBox::Question;
-        break;
+        return QMessageBox::Question;
     case TMsgKind::Error:
-        icon = QMessageBox::Critical;
-        break;
-    default:
+        return QMessageBox::Critical;
+    case TMsgKind::Information:
         break;
     }
-    QMessageBox::StandardButtons set = QMessageBox::Ok;
-    if (buttons == TMsgButtons::OkCancel)
-        set = QMessageBox::Ok | QMessageBox::Cancel;
-    else if (buttons == TMsgButtons::YesNo)
-        set = QMessageBox::Yes | QMessageBox::No;
-    else if (buttons == TMsgButtons::YesNoCancel)
-        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, set,
-                    QApplication::activeWindow());
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return TMsgResult::Ok;
-    case QMessageBox::Yes:
-        return TMsgResult::Yes;
-    case QMessageBox::No:
-        return TMsgResult::No;
-    default:
-        return TMsgResult::Cancel;
+    return QMessageBox::Information;
+}
+
+struct TBoxButton {
+    QMessageBox::StandardButton button;
+    const char16_t* caption;
+    TMsgResult result;
+};
+
+QList<TBoxButton> ButtonsOf(TMsgButtons buttons) {
+    const TBoxButton ok{QMessageBox::Ok, u"确定", TMsgResult::Ok};
+    const TBoxButton cancel{QMessageBox::Cancel, u"取消", TMsgResult::Cancel};
+    const TBoxButton yes{QMessageBox::Yes, u"是(&Y)", TMsgResult::Yes};
+    const TBoxButton no{QMessageBox::No, u"否(&N)", TMsgResult::No};
+    switch (buttons) {
+    case TMsgButtons::OkCancel:
+        return {ok, cancel};
+    case TMsgButtons::YesNo:
+        return {yes, no};
+    case TMsgButtons::YesNoCancel:
+        return {yes, no, cancel};
+    case TMsgButtons::Ok:
+        break;
     }
+    return {ok};
+}
+
+} // namespace
+
+QString TBoxMessenger::DisplayText(const QString& text) {
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    qsizetype begin = 0, end = s.size();
+    while (begin < end && (s[begin] == u'\n' || s[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (s[end - 1] == u'\n' || s[end - 1] == u'\t'))
+        --end;
+    s = s.mid(begin, end - begin);
+    s.replace(QLatin1Char('\t'), QStringLiteral("    "));
+    return s;
+}
+
+TMsgResult TBoxMessenger::Message(TMsgKind kind, const QString& text, TMsgButtons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(IconOf(kind));
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    // Messages carry SQL statements and user input: never read them as rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText(text));
+    const QList<TBoxButton> list = ButtonsOf(buttons);
+    for (const TBoxButton& b : list)
+        box.addButton(b.button)->setText(QString::fromUtf16(b.caption));
+    box.setDefaultButton(list.first().button);
+    if (list.size() > 1)
+        box.setEscapeButton(list.last().button);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    for (const TBoxButton& b : list)
+        if (clicked == box.button(b.button))
+            return b.result;
+    return list.size() == 1 ? TMsgResult::Ok : list.last().result;
 }
 
 bool TBoxMessenger::InputQuery(const QString& caption, const QString& prompt, QString& value) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               QLineEdit::Normal, value, &ok);
-    if (ok)
-        value = text;
-    return ok;
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
+    return true;
 }

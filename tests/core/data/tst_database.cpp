@@ -12,7 +12,7 @@
 
 class TstDatabase : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { FreshDatabase(TTestContent::Tables); }
 
     void renderingForBothEngines_data() {
@@ -32,12 +32,14 @@ private slots:
                                           << "select * from t where D>='2012-07-09 00:00:00'";
         QTest::newRow("hash date pg") << true << "select * from t where D>=#2012-07-09#"
                                       << "select * from t where D>='2012-07-09'";
-        QTest::newRow("now sqlite") << false << "select 1 where now between hintdate-hintdays and hintdate"
-                                    << "select 1 where datetime('now','localtime') between "
-                                       "datetime(hintdate, (-(hintdays)) || ' days') and hintdate";
-        QTest::newRow("getdate pg") << true << "select 1 where getdate() between HintDate-HintDays and HintDate"
-                                    << "select 1 where LOCALTIMESTAMP(0) between "
-                                       "(HintDate - (HintDays) * interval '1 day') and HintDate";
+        QTest::newRow("now sqlite")
+            << false << "select 1 where now between hintdate-hintdays and hintdate"
+            << "select 1 where datetime('now','localtime') between "
+               "datetime(hintdate, (-(hintdays)) || ' days') and hintdate";
+        QTest::newRow("getdate pg")
+            << true << "select 1 where getdate() between HintDate-HintDays and HintDate"
+            << "select 1 where LOCALTIMESTAMP(0) between "
+               "(HintDate - (HintDays) * interval '1 day') and HintDate";
         QTest::newRow("like pg") << true << "select * from t where Code like :p"
                                  << "select * from t where Code ILIKE :p";
         QTest::newRow("now inside string stays") << false << "select 'now' from t"
@@ -51,16 +53,18 @@ private slots:
     }
 
     void namedToPositional() {
-        const TPositionalSql p = ToPositional(QStringLiteral(
-            "select ':x', a::text from t where A=:A and B=:Bee and C=:A -- :gone"));
+        const TPositionalSql p = ToPositional(
+            QStringLiteral("select ':x', a::text from t where A=:A and B=:Bee and C=:A -- :gone"));
         QCOMPARE(p.names, QStringList({"A", "Bee", "A"}));
-        QCOMPARE(p.sql, QStringLiteral("select ':x', a::text from t where A=? and B=? and C=? -- :gone"));
+        QCOMPARE(p.sql,
+                 QStringLiteral("select ':x', a::text from t where A=? and B=? and C=? -- :gone"));
     }
 
     void connStrValueAndDialectQuestions() {
         TDatabase db;
         TScriptedMessenger m;
-        db.Connect(QStringLiteral("Provider=SQLite;Data Source=/nonexistent/x.db;Persist Security Info=True"));
+        db.Connect(QStringLiteral(
+            "Provider=SQLite;Data Source=/nonexistent/x.db;Persist Security Info=True"));
         QCOMPARE(db.Provider(), QStringLiteral("SQLite"));
         QCOMPARE(db.DataSource(), QStringLiteral("/nonexistent/x.db"));
         QVERIFY(!db.IsSqlServer());
@@ -78,10 +82,14 @@ private slots:
         QTest::addColumn<QString>("conn");
         QTest::newRow("empty") << QString();
         QTest::newRow("missing file") << "Provider=SQLite;Data Source=/nonexistent/dir/none.db;";
-        QTest::newRow("not a database") << "Provider=SQLite;Data Source=" + QCoreApplication::applicationFilePath() + ";";
+        QTest::newRow("not a database")
+            << "Provider=SQLite;Data Source=" + QCoreApplication::applicationFilePath() + ";";
         QTest::newRow("unknown provider") << "Provider=Other;Data Source=x;";
-        QTest::newRow("bad port") << "Provider=PostgreSQL;Data Source=localhost,abc;Initial Catalog=x;User ID=u;Password=p;";
-        QTest::newRow("unreachable server") << "Provider=PostgreSQL;Data Source=127.0.0.1,1;Initial Catalog=x;User ID=u;Password=p;";
+        QTest::newRow("bad port") << "Provider=PostgreSQL;Data Source=localhost,abc;Initial "
+                                     "Catalog=x;User ID=u;Password=p;";
+        QTest::newRow("unreachable server")
+            << "Provider=PostgreSQL;Data Source=127.0.0.1,1;Initial Catalog=x;User "
+               "ID=u;Password=p;";
     }
     void badConnectionsShowMessageAndFail() {
         QFETCH(QString, conn);
@@ -90,7 +98,8 @@ private slots:
         QVERIFY(!db.Connect(conn));
         QVERIFY(!db.Connected());
         QCOMPARE(m.shown.size(), 1);
-        QVERIFY2(m.shown[0].startsWith(QStringLiteral("\r\n连接时失败,提示如下:\r\n")), qPrintable(m.shown[0]));
+        QVERIFY2(m.shown[0].startsWith(QStringLiteral("\r\n连接时失败,提示如下:\r\n")),
+                 qPrintable(m.shown[0]));
         QVERIFY(m.shown[0].size() > 20);
     }
 
@@ -107,12 +116,15 @@ private slots:
 
     void executeCountsAndErrors() {
         TDatabase& db = DbConnection();
-        db.Execute(QStringLiteral("insert into tax(Id, TaxName, LiveRate) values (:Id, :TaxName, :Rate)"),
-                   {Param("Id", 1), Param("TaxName", QStringLiteral("契税")), Param("Rate", 1.5)});
+        db.Execute(
+            QStringLiteral("insert into tax(Id, TaxName, LiveRate) values (:Id, :TaxName, :Rate)"),
+            {Param("Id", 1), Param("TaxName", QStringLiteral("契税")), Param("Rate", 1.5)});
         db.Execute(QStringLiteral("insert into tax(Id, TaxName) values (:Id, :TaxName)"),
                    {Param("Id", 2), Param("TaxName", QStringLiteral("印花税"))});
         QCOMPARE(db.ExecSQL(QStringLiteral("update tax set LiveRate=:R"), {Param("R", 2.0)}), 2);
-        QCOMPARE(db.ExecSQL(QStringLiteral("update tax set LiveRate=1 where Id=:Id"), {Param("Id", 99)}), 0);
+        QCOMPARE(
+            db.ExecSQL(QStringLiteral("update tax set LiveRate=1 where Id=:Id"), {Param("Id", 99)}),
+            0);
 
         const QString bad = QStringLiteral("update nosuchtable set x=1");
         try {
@@ -137,7 +149,9 @@ private slots:
         db.Execute(QStringLiteral("insert into tax(Id, TaxName) values (:Id, :N)"),
                    {Param("Id", 1), Param("N", nasty)});
         TRecordSet rs;
-        QCOMPARE(rs.Open(QStringLiteral("select TaxName from tax where TaxName=:N"), {Param("N", nasty)}), 1);
+        QCOMPARE(rs.Open(QStringLiteral("select TaxName from tax where TaxName=:N"),
+                         {Param("N", nasty)}),
+                 1);
         QCOMPARE(rs.DataSet()->Field(0)->AsString(), nasty);
     }
 
@@ -175,7 +189,8 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < 70000; ++i)
             bytes.append(char(i % 256));
-        db.Execute(QStringLiteral("insert into houseimages(Id, HouseId, Ext) values (1, 1, '.jpg')"));
+        db.Execute(
+            QStringLiteral("insert into houseimages(Id, HouseId, Ext) values (1, 1, '.jpg')"));
         db.ExecSQL(QStringLiteral("update houseimages set Photo=:Photo where Id=1"), {},
                    {TxDBParameter{QStringLiteral("Photo"), bytes}});
         db.Execute(QStringLiteral("insert into houseimages(Id) values (2)"));
@@ -195,10 +210,13 @@ private slots:
         db.Execute(QStringLiteral("insert into house(Id, IsRecycle, BillTime) values (1, :R, :T)"),
                    {Param("R", true), Param("T", QDateTime(QDate(2024, 3, 5), QTime(8, 9, 10)))});
         db.Execute(QStringLiteral("insert into house(Id, IsRecycle) values (2, -1)"));
-        db.Execute(QStringLiteral("insert into house(Id, IsRecycle) values (3, :R)"), {Param("R", false)});
+        db.Execute(QStringLiteral("insert into house(Id, IsRecycle) values (3, :R)"),
+                   {Param("R", false)});
         TRecordSet rs;
         QCOMPARE(rs.Open(QStringLiteral("select Id from house where abs(IsRecycle)=1")), 2);
-        QCOMPARE(rs.Open(QStringLiteral("select Id, BillTime, AddTime from house where BillTime>=#2024-03-05#")), 1);
+        QCOMPARE(rs.Open(QStringLiteral(
+                     "select Id, BillTime, AddTime from house where BillTime>=#2024-03-05#")),
+                 1);
         QCOMPARE(rs.DataSet()->FieldByName("BillTime")->AsDateTime(),
                  QDateTime(QDate(2024, 3, 5), QTime(8, 9, 10)));
         // AddTime comes from the column default.
@@ -213,8 +231,10 @@ private slots:
         const QDateTime now = db.ServerNow();
         const QDate today = now.date();
         auto add = [&](int id, QDate hint, int days) {
-            db.Execute(QStringLiteral("insert into housevisits(Id, HouseId, HintDate, HintDays) values (:Id, 1, :H, :D)"),
-                       {Param("Id", id), Param("H", hint.endOfDay().addMSecs(-999)), Param("D", days)});
+            db.Execute(
+                QStringLiteral("insert into housevisits(Id, HouseId, HintDate, HintDays) values "
+                               "(:Id, 1, :H, :D)"),
+                {Param("Id", id), Param("H", hint.endOfDay().addMSecs(-999)), Param("D", days)});
         };
         add(1, today.addDays(2), 3);  // due: window opened yesterday
         add(2, today.addDays(5), 3);  // not yet
@@ -222,22 +242,29 @@ private slots:
         add(4, today, 1);             // due today, until the day's end
         add(5, today.addDays(-1), 0); // a zero notice was due only at that moment
         TRecordSet rs;
-        rs.Open(QStringLiteral("select Id from housevisits where now between hintdate-hintdays and hintdate order by Id"));
+        rs.Open(QStringLiteral("select Id from housevisits where now between hintdate-hintdays and "
+                               "hintdate order by Id"));
         QCOMPARE(rs.JoinValues(rs.DataSet()->Field(0), QStringLiteral(",")), QStringLiteral("1,4"));
-        rs.Open(QStringLiteral("select Id from housevisits where getdate() between HintDate-HintDays and HintDate order by Id"));
+        rs.Open(QStringLiteral("select Id from housevisits where getdate() between "
+                               "HintDate-HintDays and HintDate order by Id"));
         QCOMPARE(rs.JoinValues(rs.DataSet()->Field(0), QStringLiteral(",")), QStringLiteral("1,4"));
     }
 
     void topAndBracketsRunOnEngine() {
         TDatabase& db = DbConnection();
         for (int i = 1; i <= 5; ++i)
-            db.Execute(QStringLiteral("insert into options([Key], Label, List) values (:K, 'l', :V)"),
-                       {Param("K", i), Param("V", QString::number(i * 10))});
+            db.Execute(
+                QStringLiteral("insert into options([Key], Label, List) values (:K, 'l', :V)"),
+                {Param("K", i), Param("V", QString::number(i * 10))});
         TRecordSet rs;
-        QCOMPARE(rs.Open(QStringLiteral("select top 2 [Key], List from options order by [Key] desc")), 2);
+        QCOMPARE(
+            rs.Open(QStringLiteral("select top 2 [Key], List from options order by [Key] desc")),
+            2);
         QCOMPARE(rs.DataSet()->FieldByName("key")->AsInteger(), 5);
         db.Execute(QStringLiteral("insert into keyvalue(KeyId, [Value]) values (1, 'x')"));
-        QCOMPARE(rs.Open(QStringLiteral("select [Value] from [keyvalue] where [KeyId]=:KeyId1"), {Param("KeyId1", 1)}), 1);
+        QCOMPARE(rs.Open(QStringLiteral("select [Value] from [keyvalue] where [KeyId]=:KeyId1"),
+                         {Param("KeyId1", 1)}),
+                 1);
         QCOMPARE(rs.DataSet()->Field(0)->AsString(), QStringLiteral("x"));
     }
 };
