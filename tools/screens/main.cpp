@@ -5,23 +5,20 @@
 #include "ScreenRegistry.h"
 
 #include "app/Error.h"
+#include "app/QtTranslations.h"
+#include "app/aFrm.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
 
+// The program's font and Qt's own Chinese texts, as the program itself uses them.
 void SetUpLook(QApplication& app) {
-    app.setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_zh_CN"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
+    app.setFont(TaFrm::FormFont());
+    InstallQtTranslations();
 }
 
 bool Render(const TScreenRegistry::TEntry& entry, const QDir& folder) {

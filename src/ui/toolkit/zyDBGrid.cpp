@@ -2,6 +2,7 @@
 
 #include "app/Messenger.h"
 #include "data/DataSet.h"
+#include "operators/Operator.h"
 #include "toolkit/GridFooter.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyGridHooks.h"
@@ -48,6 +49,8 @@ TzyDBGrid::TzyDBGrid(QWidget* parent) : TzyGridBase(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setCornerButtonEnabled(false);
+    // Whole records are selected by their row header, rectangles of cells in the rows.
+    verticalHeader()->setSectionsClickable(true);
     // A title click sorts; it never selects the whole column.
     disconnect(horizontalHeader(), &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
     disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
@@ -94,7 +97,7 @@ QString TzyDBGrid::NoDataSetMessage() const {
 }
 
 void TzyDBGrid::SaveLayoutClick() {
-    TzyGridHooks::Require(10006);
+    CurrentOperator().RequireRight(10006);
     StoreLayout(m_layoutId > 0 ? m_layoutId : Tag());
     ShowInfo(QStringLiteral("列样式保存成功."));
 }

@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/Messenger.h"
 #include "data/DataSet.h"
+#include "operators/Operator.h"
 #include "toolkit/GridFooter.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyGridHooks.h"
@@ -281,7 +282,7 @@ void TzyGridBase::SortClick() {
 }
 
 void TzyGridBase::PickColumnsClick() {
-    TzyGridHooks::Require(10008);
+    CurrentOperator().RequireRight(10008);
     if (!TzyGridHooks::ColumnDialog)
         return;
     QList<TColumnItem> items;
@@ -297,19 +298,19 @@ void TzyGridBase::PickColumnsClick() {
 }
 
 void TzyGridBase::SaveToExcelClick() {
-    TzyGridHooks::Require(10004);
+    CurrentOperator().RequireRight(10004);
     if (TzyGridHooks::SaveToExcel)
         TzyGridHooks::SaveToExcel(this);
 }
 
 void TzyGridBase::SaveToHtmlClick() {
-    TzyGridHooks::Require(10004);
+    CurrentOperator().RequireRight(10004);
     if (TzyGridHooks::SaveToHtml)
         TzyGridHooks::SaveToHtml(this);
 }
 
 void TzyGridBase::ExportClick() {
-    TzyGridHooks::Require(10004);
+    CurrentOperator().RequireRight(10004);
     if (DataSet() && DataSet()->Active() && TzyGridHooks::ExportWizard)
         TzyGridHooks::ExportWizard(this, DataSet());
 }

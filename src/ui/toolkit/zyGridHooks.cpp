@@ -1,6 +1,5 @@
 #include "toolkit/zyGridHooks.h"
 
-std::function<void(int)> TzyGridHooks::RequireRight;
 std::function<bool(QWidget*, TDataSet*, QString&)> TzyGridHooks::SortDialog;
 std::function<bool(QWidget*, QList<TColumnItem>&)> TzyGridHooks::ColumnDialog;
 std::function<void(QWidget*, TDataSet*)> TzyGridHooks::ExportWizard;

@@ -16,13 +16,10 @@ struct TColumnItem {
     bool Visible = true;
 };
 
-// What the grids call but do not own: the operator's rights test and the
-// dialogs and exports they open. The pieces that provide them install them at
-// start-up; a grid command whose dialog is not installed is shown disabled.
+// The dialogs and exports the grids open but do not own. The pieces that
+// provide them install them at start-up; a grid command whose dialog is not
+// installed is shown disabled.
 struct TzyGridHooks {
-    // Demands a numbered right; shows the refusal and raises EAbort when the
-    // operator lacks it. Unset: every right is granted.
-    static std::function<void(int right)> RequireRight;
     // The sort dialog on a data set and its sort text; true on OK with the new
     // text in `sortText`.
     static std::function<bool(QWidget* parent, TDataSet* dataSet, QString& sortText)> SortDialog;
@@ -34,9 +31,4 @@ struct TzyGridHooks {
     using TTableWriter = std::function<void(TzyGridBase* grid)>;
     static TTableWriter SaveToExcel;
     static TTableWriter SaveToHtml;
-
-    static void Require(int right) {
-        if (RequireRight)
-            RequireRight(right);
-    }
 };

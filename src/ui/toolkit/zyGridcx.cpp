@@ -2,6 +2,7 @@
 
 #include "app/Messenger.h"
 #include "data/DataSet.h"
+#include "operators/Operator.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyGridHooks.h"
 
@@ -63,7 +64,7 @@ void TzyGridcx::AfterSort() {
 // Detail grids must not overwrite the layouts of the house and client lists,
 // which live under the numbers a detail grid has when its screen gave it none.
 void TzyGridcx::SaveLayoutClick() {
-    TzyGridHooks::Require(10006);
+    CurrentOperator().RequireRight(10006);
     if (TGridLayout::IsListLayout(Tag()))
         return;
     if (StoreLayout(Tag()))

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "data/ZyClientDataSet.h"
+#include "operators/Operator.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyDBGrid.h"
 #include "toolkit/zyGridHooks.h"
@@ -91,7 +92,6 @@ int StoredRows(int number) {
 // Leaves the hooks as a test found them.
 struct THookGuard {
     ~THookGuard() {
-        TzyGridHooks::RequireRight = nullptr;
         TzyGridHooks::SortDialog = nullptr;
         TzyGridHooks::ColumnDialog = nullptr;
     }
@@ -102,7 +102,11 @@ struct THookGuard {
 class TstGrids : public QObject {
     Q_OBJECT
   private slots:
-    void init() { FreshDatabase(TTestContent::Tables); }
+    void init() {
+        FreshDatabase(TTestContent::Tables);
+        CurrentOperator() = TOperator();
+        CurrentOperator().LoginId = QStringLiteral("sa");
+    }
 
     void defaultColumnsFollowVisibleFields() {
         auto table = Sample();
@@ -373,20 +377,21 @@ class TstGrids : public QObject {
         QCOMPARE(StoredRows(12), 1);
         QVERIFY(messenger.Last().contains(QStringLiteral("列样式保存成功.")));
 
-        // Without the right nothing is written.
-        QList<int> asked;
-        TzyGridHooks::RequireRight = [&asked](int right) {
-            asked << right;
-            throw EAbort();
-        };
+        // Without the right the refusal is shown and nothing is written.
+        CurrentOperator().LoginId = QStringLiteral("clerk");
+        CurrentOperator().Rights = QStringLiteral(",10004,10008,");
         messenger.Clear();
         grid.SetLayoutId(6);
         grid.ActionTableStyleSave()->trigger();
         detail.SetTag(13);
         detail.ActionTableStyleSave()->trigger();
-        QCOMPARE(asked, QList<int>({10006, 10006}));
+        QCOMPARE(messenger.shown.size(), 2);
+        for (const QString& text : messenger.shown)
+            QVERIFY(text.contains(QStringLiteral("请与管理员联系(10006).")));
         QCOMPARE(StoredRows(6) + StoredRows(13), 0);
-        QVERIFY(messenger.shown.isEmpty());
+        CurrentOperator().Rights = QStringLiteral(",10006,");
+        grid.ActionTableStyleSave()->trigger();
+        QCOMPARE(StoredRows(6), 1);
     }
 
     void failingStoreShowsTheErrorNotSuccess() {
@@ -664,7 +669,7 @@ class TstGrids : public QObject {
             return true;
         };
         grid.TitleClick(Column(grid, QStringLiteral("Fund")));
-        grid.PopupMenuZy()->aboutToShow();
+        emit grid.PopupMenuZy()->aboutToShow();
         QVERIFY(grid.ActionSort()->isEnabled());
         grid.ActionSort()->trigger();
         QCOMPARE(offered, QStringLiteral("Fund"));
@@ -691,16 +696,25 @@ class TstGrids : public QObject {
         QVERIFY(grid.ActionTableStyleSave()->isEnabled());
         QVERIFY(!grid.ActionColVisible()->isEnabled());
 
-        QList<int> asked;
-        TzyGridHooks::RequireRight = [&asked](int right) { asked << right; };
-        TzyGridHooks::ColumnDialog = [](QWidget*, QList<TColumnItem>& items) {
+        TScriptedMessenger messenger;
+        CurrentOperator().LoginId = QStringLiteral("clerk");
+        CurrentOperator().Rights = QStringLiteral(",10006,");
+        int opened = 0;
+        TzyGridHooks::ColumnDialog = [&opened](QWidget*, QList<TColumnItem>& items) {
+            ++opened;
             for (TColumnItem& item : items)
                 item.Visible = item.Caption != QStringLiteral("室");
             return true;
         };
         grid.horizontalHeader()->resizeSection(0, 77);
-        grid.PickColumnsClick();
-        QCOMPARE(asked, QList<int>({10008}));
+        emit grid.PopupMenuZy()->aboutToShow(); // the menu offers the installed dialog
+        QVERIFY(grid.ActionColVisible()->isEnabled());
+        grid.ActionColVisible()->trigger();
+        QCOMPARE(opened, 0);
+        QVERIFY(messenger.Last().contains(QStringLiteral("请与管理员联系(10008).")));
+        CurrentOperator().Rights = QStringLiteral(",10008,");
+        grid.ActionColVisible()->trigger();
+        QCOMPARE(opened, 1);
         QVERIFY(grid.isColumnHidden(Column(grid, QStringLiteral("Room"))));
         QVERIFY(!grid.ColumnOf(QStringLiteral("Room"))->Visible);
         QCOMPARE(grid.columnWidth(0), 77); // widths and order stay
