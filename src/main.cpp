@@ -1,4 +1,5 @@
 #include "app/BoxMessenger.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 
@@ -6,5 +7,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TBoxMessenger messenger;
     SetMessenger(&messenger);
-    return 0;
+    TStartup startup;
+    return startup.Run();
 }

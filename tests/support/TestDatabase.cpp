@@ -22,6 +22,7 @@ namespace {
 
 TTestEngine g_current;
 QAtomicInt g_counter;
+QStringList g_serverDatabases; // made on the test server, dropped at the end
 
 QHash<QString, QString> PgSettings() {
     QHash<QString, QString> s;
@@ -58,6 +59,16 @@ void CreatePgDatabase(const QString& name) {
                 QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(name)))
             qFatal("cannot create a test database: %s", qPrintable(q.lastError().text()));
     }
+}
+
+void DropServerDatabases() {
+    const QString admin = QStringLiteral("orbel-test-admin");
+    if (g_serverDatabases.isEmpty() || !QSqlDatabase::contains(admin))
+        return;
+    QSqlQuery q(QSqlDatabase::database(admin));
+    for (const QString& name : std::as_const(g_serverDatabases))
+        q.exec(QStringLiteral("drop database if exists %1").arg(name));
+    g_serverDatabases.clear();
 }
 
 } // namespace
@@ -121,5 +132,6 @@ int RunOnEngines(QObject* test, int argc, char** argv) {
         failures += QTest::qExec(test, argc, argv);
         DbConnection().Close();
     }
+    DropServerDatabases();
     return failures;
 }

@@ -1,18 +1,9 @@
 #include "records/RecordContext.h"
 
-namespace {
+#include "operators/Operator.h"
 
-QString& LoginIdStore() {
-    static QString loginId;
-    return loginId;
-}
+// Bookmarks follow the logged-in operator: the login name is the one of
+// CurrentOperator, so there is a single record of who is logged in.
+QString CurrentLoginId() { return CurrentOperator().LoginId; }
 
-} // namespace
-
-QString CurrentLoginId() {
-    return LoginIdStore();
-}
-
-void SetCurrentLoginId(const QString& loginId) {
-    LoginIdStore() = loginId;
-}
+void SetCurrentLoginId(const QString& loginId) { CurrentOperator().LoginId = loginId; }

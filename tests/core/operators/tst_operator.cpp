@@ -258,6 +258,16 @@ class TstOperator : public QObject {
         QCOMPARE(current.LoginId, QStringLiteral("SA"));
     }
 
+    void deliveredOperatorsLogInWithEmptyPasswords() {
+        FreshDatabase(TTestContent::Delivered);
+        TOperator& current = CurrentOperator();
+        QVERIFY(current.LogIn(QStringLiteral("sa"), QString()));
+        QVERIFY(current.IsSa());
+        QVERIFY(TPasswordHash::IsHash(StoredPassword("sa")));
+        TOperatorSet set;
+        QVERIFY(!set.DataSet()->Locate(QStringLiteral("LoginId"), QStringLiteral("sa")));
+    }
+
     void changePassword() {
         InsertOperator(QStringLiteral("li"), QStringLiteral("old"));
         TOperator& current = CurrentOperator();
