@@ -1,6 +1,7 @@
 #include "records/ChangeSet.h"
 
 #include "data/Database.h"
+#include "operators/Operator.h"
 
 TChangeSet::TChangeSet(const QString& table, const QString& parentColumn, TDatabase* db)
     : THistorySet(table, parentColumn, QStringLiteral(" order by Id desc"), db) {
@@ -22,12 +23,12 @@ TChangeSet::TChangeSet(const QString& table, const QString& parentColumn, TDatab
         {IdFld(), ParentIdFld(), m_changer, m_changeTime, m_changeDetails});
 }
 
-void TChangeSet::AddChange(int parentId, const QString& text, const QString& changer) {
+void TChangeSet::AddChange(int parentId, const QString& text) {
     EnsureOpen(parentId);
     const QDateTime now = Database().ServerNow();
     DataSet()->Append();
     ParentIdFld()->SetAsInteger(parentId);
-    m_changer->SetAsString(changer);
+    m_changer->SetAsString(CurrentOperator().LoginId);
     m_changeTime->SetAsDateTime(now);
     m_changeDetails->SetAsString(text);
     Save();

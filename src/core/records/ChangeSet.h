@@ -12,10 +12,9 @@ class TChangeSet : public THistorySet {
     TField* ChangeDetailsFld() const { return m_changeDetails; }
     TField* NotesFld() const { return m_notes; }
 
-    // Logs a change of the parent made by `changer` (the logged-in operator's
-    // login name), stamped with the database server's clock. Opens the parent's
-    // list first when no list is open.
-    void AddChange(int parentId, const QString& text, const QString& changer);
+    // Logs a change of the parent by the logged-in operator, stamped with the
+    // database server's clock. Opens the parent's list first when no list is open.
+    void AddChange(int parentId, const QString& text);
     // Sets the notes of the current row; does nothing on an empty list.
     void SetNotes(const QString& text);
 

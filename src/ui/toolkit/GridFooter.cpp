@@ -52,7 +52,7 @@ void TGridFooter::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawLine(0, 0, width(), 0);
     painter.setPen(palette().color(QPalette::WindowText));
-    const int left = m_grid->viewport()->geometry().left();
+    const int left = m_grid->viewport()->geometry().left() - geometry().left();
     const TDataSetModel* model = m_grid->Model();
     for (int c = 0; c < model->columnCount(); ++c) {
         if (m_grid->isColumnHidden(c))

@@ -29,6 +29,7 @@ TzyGridBase::TzyGridBase(QWidget* parent)
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
     m_footer->hide();
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     connect(m_model, &TDataSetModel::CurrentRowChanged, this, &TzyGridBase::FollowDataSetRow);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
@@ -182,49 +183,35 @@ void TzyGridBase::SetRowHeight(int pixels) {
     verticalHeader()->setDefaultSectionSize(pixels);
 }
 
-// The footer row takes the bottom strip of the grid, below the frame and the
-// scroll bar: a larger bottom contents margin keeps the view's own layout
-// (headers, scroll bars, viewport) above it. The frame sets the margins again
-// whenever the style changes, so they are put back after such events.
+// The footer row sits under the rows, above the horizontal scroll bar: the
+// view's bottom margin leaves room for it, and the vertical scroll range and row
+// header are fitted to the smaller viewport.
 void TzyGridBase::ShowFooter(bool on) {
     m_footer->setVisible(on);
-    ApplyFooterMargin();
+    updateGeometries();
 }
 
 int TzyGridBase::FooterHeight() const {
     return m_footer->isVisibleTo(this) ? m_footer->sizeHint().height() : 0;
 }
 
-void TzyGridBase::ApplyFooterMargin() {
-    QMargins margins = contentsMargins();
-    const int bottom = frameWidth() + FooterHeight();
-    if (margins.bottom() == bottom)
-        return;
-    margins.setBottom(bottom);
-    setContentsMargins(margins);
-    updateGeometries();
-}
-
-bool TzyGridBase::event(QEvent* event) {
-    const bool result = QTableView::event(event);
-    switch (event->type()) {
-    case QEvent::Polish:
-    case QEvent::ParentChange:
-    case QEvent::StyleChange:
-    case QEvent::FontChange:
-        ApplyFooterMargin();
-        break;
-    default:
-        break;
-    }
-    return result;
-}
-
 void TzyGridBase::updateGeometries() {
     QTableView::updateGeometries();
     const int height = FooterHeight();
-    if (height > 0)
-        m_footer->setGeometry(0, this->height() - height, width(), height);
+    if (height <= 0 || m_inGeometry)
+        return;
+    m_inGeometry = true;
+    const QMargins margins = viewportMargins();
+    setViewportMargins(margins.left(), margins.top(), margins.right(), height);
+    const QRect vp = viewport()->geometry();
+    verticalHeader()->setGeometry(vp.left() - margins.left(), vp.top(), margins.left(),
+                                  vp.height());
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, qMax(0, verticalHeader()->length() - vp.height()));
+    bar->setPageStep(vp.height());
+    m_footer->setGeometry(vp.left() - margins.left(), vp.bottom() + 1, vp.width() + margins.left(),
+                          height);
+    m_inGeometry = false;
 }
 
 void TzyGridBase::FollowDataSetRow(int row) {
@@ -240,6 +227,19 @@ void TzyGridBase::FollowDataSetRow(int row) {
     m_following = true;
     setCurrentIndex(m_model->index(row, column));
     m_following = false;
+}
+
+// The current row may have been set before the grid had its size.
+void TzyGridBase::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    // After the scroll bars have settled.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (currentIndex().isValid())
+                scrollTo(currentIndex());
+        },
+        Qt::QueuedConnection);
 }
 
 void TzyGridBase::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -88,13 +88,12 @@ class TzyGridBase : public QTableView {
 
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void updateGeometries() override;
-    bool event(QEvent* event) override;
 
   private:
     void CreateCommands();
     int FooterHeight() const;
-    void ApplyFooterMargin();
     void UpdateCommands();
     void SyncHeader();
     void FollowDataSetRow(int row);
@@ -116,4 +115,5 @@ class TzyGridBase : public QTableView {
     int m_tag = 0;
     bool m_syncing = false;
     bool m_following = false;
+    bool m_inGeometry = false;
 };

@@ -237,6 +237,19 @@ class TstKeyValue : public QObject {
             QCOMPARE(reread.GetByIndex(k), QStringLiteral("entry%1").arg(k));
     }
 
+    void deliveredDatabaseReadsThroughTheStores() {
+        FreshDatabase(TTestContent::Delivered);
+        TOptions options;
+        QCOMPARE(options.DataSet()->RecordCount(), TOptions::kEntryCount);
+        QVERIFY(!options.District().isEmpty());
+        QVERIFY(options.SaleState().contains(QStringLiteral("\r\n")));
+        for (int key : {3, 5, 8, 9})
+            QCOMPARE(TKeyValue().GetFlag(key, false), true);
+        TKeyValue2 kv2;
+        QCOMPARE(kv2.DailyTipPrompt(), true);
+        QCOMPARE(kv2.FeedbackPrompt(), false);
+    }
+
     void optionsEntriesByPosition() {
         for (int k = 0; k < TOptions::kEntryCount; ++k)
             InsertOption(k, QStringLiteral("entry%1\r\nsecond").arg(k));

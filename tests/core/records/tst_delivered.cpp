@@ -275,8 +275,8 @@ class TstDelivered : public QObject {
             }
             QCOMPARE(seen.size(), codes.size());
         }
-        for (const char* child :
-             {"housevisits", "clientvisits", "deals", "housechanges", "clientchanges"})
+        for (const char* child : {"housevisits", "clientvisits", "deals", "housechanges",
+                                  "clientchanges", "houseattention", "clientattention"})
             QVERIFY2(Count(QStringLiteral("select count(*) from %1").arg(QLatin1String(child))) > 0,
                      child);
     }

@@ -4,6 +4,7 @@
 #include "app/Error.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "operators/Operator.h"
 #include "records/ClientChangeSet.h"
 #include "records/ClientVisitSet.h"
 #include "records/HouseChangeSet.h"
@@ -271,8 +272,10 @@ class TstHistories : public QObject {
         log->SetNotes(QStringLiteral("无"));
         DbConnection().Execute("alter table moved rename to " + table);
 
-        log->AddChange(3, QStringLiteral("价格: \"50\" → \"45\""), QStringLiteral("张三"));
-        log->AddChange(3, QStringLiteral("朝向: \"南\" → \"北\""), QStringLiteral("李四"));
+        CurrentOperator().LoginId = QStringLiteral("张三");
+        log->AddChange(3, QStringLiteral("价格: \"50\" → \"45\""));
+        CurrentOperator().LoginId = QStringLiteral("李四");
+        log->AddChange(3, QStringLiteral("朝向: \"南\" → \"北\""));
         QCOMPARE(
             RowCount("select * from " + table + " where " + log->ParentIdFld()->FieldName() + "=3"),
             2);
@@ -311,7 +314,7 @@ class TstHistories : public QObject {
         }
         const QDateTime server = DbConnection().ServerNow();
         THouseChangeSet log;
-        log.AddChange(9, QStringLiteral("变更"), "sa"); // opens the list for house 9
+        log.AddChange(9, QStringLiteral("变更")); // opens the list for house 9
         QCOMPARE(
             log.SqlText(),
             QStringLiteral("select * from housechanges where HouseId=:HouseId order by Id desc"));
@@ -330,7 +333,7 @@ class TstHistories : public QObject {
         log.OpenByHouse(1);
         DbConnection().Execute("drop table housechanges");
         TScriptedMessenger m;
-        QVERIFY_THROWS_EXCEPTION(EOrbelError, log.AddChange(1, "x", "sa"));
+        QVERIFY_THROWS_EXCEPTION(EOrbelError, log.AddChange(1, "x"));
         QVERIFY(log.DataSet()->Editing());
         QCOMPARE(log.ChangeDetailsFld()->AsString(), QStringLiteral("x"));
         log.DataSet()->Cancel();

@@ -285,6 +285,23 @@ void InstallClientChanges(TDatabase& db, TDemoRandom& r, const TDemoAgencyRecord
     TDeliveredRows::InsertMany(db, QStringLiteral("clientchanges"), rows);
 }
 
+// Each broker keeps a few live houses and clients of his own bookmarked.
+void InstallBookmarks(TDatabase& db, const TDemoAgencyRecords& agency) {
+    QList<TDBParameters> houses, clients;
+    for (const TDemoHouse& h : agency.houses) {
+        if (!h.broker.isEmpty() && h.state == QStringLiteral("有效") && h.id % 5 == 0)
+            houses << TDBParameters{Param(QStringLiteral("LoginId"), h.broker),
+                                    Param(QStringLiteral("HouseId"), h.id)};
+    }
+    for (const TDemoClient& c : agency.clients) {
+        if (!c.broker.isEmpty() && c.state == QStringLiteral("有效") && c.id % 4 == 0)
+            clients << TDBParameters{Param(QStringLiteral("LoginId"), c.broker),
+                                     Param(QStringLiteral("ClientId"), c.id)};
+    }
+    TDeliveredRows::InsertMany(db, QStringLiteral("houseattention"), houses);
+    TDeliveredRows::InsertMany(db, QStringLiteral("clientattention"), clients);
+}
+
 } // namespace
 
 void TDemoHistory::Install(TDatabase& db, TDemoRandom& random, const TDemoAgencyRecords& agency,
@@ -296,4 +313,5 @@ void TDemoHistory::Install(TDatabase& db, TDemoRandom& random, const TDemoAgency
                   ClientParents(agency.clients, now), now);
     InstallHouseChanges(db, random, agency, signed_, now);
     InstallClientChanges(db, random, agency, now);
+    InstallBookmarks(db, agency);
 }
