@@ -169,7 +169,7 @@ void TBizMgr<S, V, C>::SaveEdit(const TPropertyEditor& editor) {
     this->Save();
     try {
         if (!log.IsEmpty())
-            m_changes.AddChange(id, log.Text(), LoginId());
+            m_changes.AddChange(id, log.Text());
         transaction.Commit();
     } catch (...) {
         // The update is rolled back with the transaction; the listed row follows.
