@@ -1,3 +1,4 @@
+#include "OperatorScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -5,4 +6,10 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("toolkit_zyDBGrid_houses"), HouseGridScreen);
     registry.Add(QStringLiteral("toolkit_zyDBGrid_menu"), HouseGridMenuScreen);
     registry.Add(QStringLiteral("toolkit_zyGridcx_clients"), ClientGridcxScreen);
+    registry.Add(QStringLiteral("operators_login"), LoginScreen);
+    registry.Add(QStringLiteral("operators_password"), PasswordChangerScreen);
+    registry.Add(QStringLiteral("operators_list"), OperatorsScreen);
+    registry.Add(QStringLiteral("operators_editor"), OperatorEditorScreen);
+    registry.Add(QStringLiteral("operators_company"), CompanyEditScreen);
+    registry.Add(QStringLiteral("operators_company_readonly"), CompanyReadOnlyScreen);
 }
