@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screens/FieldBinder.h"
+
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollArea;
+class TDataSet;
+class TField;
+
+// Base of the form pages under the house and client lists: a read-only form
+// over the current row of one data set, laid out as rows of caption-box pairs
+// in a scroll area (the detail panel is low), with an optional line below the
+// form that always stays in sight.
+class TFraBase : public QWidget {
+    Q_OBJECT
+  public:
+    TFraBase(TDataSet* data, QWidget* parent);
+
+    TFieldBinder& Binder() { return *m_binder; }
+
+  protected:
+    // Pairs of caption and box per form row.
+    static constexpr int kPairs = 4;
+
+    // Places a caption and a widget in a form row at pair position `pair`; the
+    // widget spans `span` pairs. Returns the caption.
+    QLabel* Place(int row, int pair, const QString& caption, QWidget* widget, int span = 1);
+    // A bound box, placed.
+    QLineEdit* AddBox(int row, int pair, const QString& caption, TField* field, int span = 1,
+                      TFieldBinder::TFormat format = {});
+    // A bound box of several lines, placed.
+    QPlainTextEdit* AddMemo(int row, int pair, const QString& caption, TField* field, int span,
+                            int lines);
+    // A bound box, not placed.
+    QLineEdit* NewBox(TField* field, TFieldBinder::TFormat format = {});
+    // The line below the form.
+    void SetBottomLine(QWidget* line);
+    // The scroll area holding the form.
+    QWidget* FormArea() const;
+
+  private:
+    TFieldBinder* m_binder;
+    QScrollArea* m_area;
+    QGridLayout* m_form;
+};
