@@ -13,5 +13,5 @@ TClientContactFra::TClientContactFra(TClientMgr& clients, QWidget* parent)
     AddBox(1, 0, QStringLiteral("身份证号"), clients.IdCodeFld());
     AddBox(1, 1, QStringLiteral("从事行业"), clients.IndustryFld());
     AddBox(1, 2, QStringLiteral("地址"), clients.AddressFld(), 2);
-    AddMemo(2, 0, QStringLiteral("联系备注"), clients.LinkNoteFld(), kPairs, 4);
+    AddMemo(2, 0, QStringLiteral("联系备注"), clients.LinkNoteFld(), Pairs(), 4);
 }

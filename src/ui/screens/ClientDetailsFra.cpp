@@ -20,6 +20,6 @@ TClientDetailsFra::TClientDetailsFra(TClientMgr& clients, QWidget* parent)
     AddBox(2, 2, QStringLiteral("装修"), c.DecorationFld());
     AddBox(3, 0, QStringLiteral("配置"), c.RoomCircumFld(), 2);
     AddBox(3, 2, QStringLiteral("设施"), c.LiveCircumFld(), 2);
-    AddMemo(4, 0, QStringLiteral("备注"), c.NoteFld(), kPairs, 2);
+    AddMemo(4, 0, QStringLiteral("备注"), c.NoteFld(), Pairs(), 3);
     SetBottomLine(m_info);
 }

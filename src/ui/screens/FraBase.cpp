@@ -13,8 +13,9 @@ constexpr int kMinBoxWidth = 70;
 
 } // namespace
 
-TFraBase::TFraBase(TDataSet* data, QWidget* parent)
-    : QWidget(parent), m_binder(new TFieldBinder(data, this)), m_area(new QScrollArea(this)) {
+TFraBase::TFraBase(TDataSet* data, QWidget* parent, int pairs)
+    : QWidget(parent), m_binder(new TFieldBinder(data, this)), m_area(new QScrollArea(this)),
+      m_pairs(pairs) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
@@ -22,11 +23,11 @@ TFraBase::TFraBase(TDataSet* data, QWidget* parent)
     m_area->setWidgetResizable(true);
     auto* form = new QWidget(m_area);
     m_form = new QGridLayout(form);
-    m_form->setContentsMargins(6, 4, 6, 4);
+    m_form->setContentsMargins(6, 3, 6, 3);
     m_form->setHorizontalSpacing(4);
-    m_form->setVerticalSpacing(3);
-    for (int pair = 0; pair < kPairs; ++pair)
-        m_form->setColumnStretch(2 * pair + 1, 1);
+    m_form->setVerticalSpacing(2);
+    for (int pair = 0; pair < pairs; ++pair)
+        SetBoxStretch(pair, 1);
     m_area->setWidget(form);
     page->addWidget(m_area, 1);
 }
@@ -68,6 +69,10 @@ QPlainTextEdit* TFraBase::AddMemo(int row, int pair, const QString& caption, TFi
     memo->setFixedHeight(lines * memo->fontMetrics().lineSpacing() + frame);
     Place(row, pair, caption, memo, span);
     return memo;
+}
+
+void TFraBase::SetBoxStretch(int pair, int stretch) {
+    m_form->setColumnStretch(2 * pair + 1, stretch);
 }
 
 void TFraBase::SetBottomLine(QWidget* line) {

@@ -19,14 +19,13 @@ class TField;
 class TFraBase : public QWidget {
     Q_OBJECT
   public:
-    TFraBase(TDataSet* data, QWidget* parent);
+    // `pairs` caption-box pairs make one form row.
+    TFraBase(TDataSet* data, QWidget* parent, int pairs = 4);
 
     TFieldBinder& Binder() { return *m_binder; }
 
   protected:
-    // Pairs of caption and box per form row.
-    static constexpr int kPairs = 4;
-
+    int Pairs() const { return m_pairs; }
     // Places a caption and a widget in a form row at pair position `pair`; the
     // widget spans `span` pairs. Returns the caption.
     QLabel* Place(int row, int pair, const QString& caption, QWidget* widget, int span = 1);
@@ -38,6 +37,8 @@ class TFraBase : public QWidget {
                             int lines);
     // A bound box, not placed.
     QLineEdit* NewBox(TField* field, TFieldBinder::TFormat format = {});
+    // How much of the spare width the boxes of pair position `pair` take (1 at first).
+    void SetBoxStretch(int pair, int stretch);
     // The line below the form.
     void SetBottomLine(QWidget* line);
     // The scroll area holding the form.
@@ -47,4 +48,5 @@ class TFraBase : public QWidget {
     TFieldBinder* m_binder;
     QScrollArea* m_area;
     QGridLayout* m_form;
+    int m_pairs;
 };

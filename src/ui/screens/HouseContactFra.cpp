@@ -11,5 +11,5 @@ THouseContactFra::THouseContactFra(THouseMgr& houses, QWidget* parent)
     AddBox(0, 1, QStringLiteral("联系电话"), houses.LinkTelFld(), 2);
     AddBox(1, 0, QStringLiteral("保密地址"), houses.DoorNoFld(), 2,
            [&houses](const TField&) { return houses.DoorNo(); });
-    AddMemo(2, 0, QStringLiteral("联系备注"), houses.LinkNoteFld(), kPairs, 4);
+    AddMemo(2, 0, QStringLiteral("联系备注"), houses.LinkNoteFld(), Pairs(), 4);
 }

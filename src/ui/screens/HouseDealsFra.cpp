@@ -38,15 +38,20 @@ void THouseDealsFra::BuildForm() {
     QLineEdit* rent = NewBox(h.RentFundCalcFld());
     QLabel* saleTitle = PartTitle(QStringLiteral("出售"));
     QLabel* rentTitle = PartTitle(QStringLiteral("出租"));
+    // The part titles stand in the first box column, which takes no spare width;
+    // the last pair stays empty so the boxes keep a sensible width.
+    SetBoxStretch(0, 0);
     Place(0, 0, QString(), saleTitle);
     m_sale << saleTitle << Place(0, 1, QStringLiteral("售价(万元)"), fund) << fund
            << Place(0, 2, QStringLiteral("单价(元/平方)"), price) << price;
     Place(1, 0, QString(), rentTitle);
     m_rent << rentTitle << Place(1, 1, QStringLiteral("租价"), rent) << rent;
     AddBox(2, 1, QStringLiteral("物业费"), h.MgrFundCalcFld());
-    AddMemo(3, 1, QStringLiteral("备注"), h.DealNoteFld(), 3, 3);
+    AddMemo(3, 1, QStringLiteral("备注"), h.DealNoteFld(), 2, 4);
     for (QLineEdit* box : {fund, price, rent})
         PageColourWhenDisabled(box);
+    for (QLabel* title : {saleTitle, rentTitle})
+        title->setMinimumWidth(title->sizeHint().width());
 }
 
 void THouseDealsFra::RowChanged() {
