@@ -1,4 +1,5 @@
 #include "OperatorScreens.h"
+#include "DetailScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -12,4 +13,5 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("operators_editor"), OperatorEditorScreen);
     registry.Add(QStringLiteral("operators_company"), CompanyEditScreen);
     registry.Add(QStringLiteral("operators_company_readonly"), CompanyReadOnlyScreen);
+    RegisterDetailScreens(registry);
 }
