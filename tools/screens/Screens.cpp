@@ -1,3 +1,4 @@
+#include "PhotoScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -5,4 +6,8 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("toolkit_zyDBGrid_houses"), HouseGridScreen);
     registry.Add(QStringLiteral("toolkit_zyDBGrid_menu"), HouseGridMenuScreen);
     registry.Add(QStringLiteral("toolkit_zyGridcx_clients"), ClientGridcxScreen);
+    registry.Add(QStringLiteral("screens_ImgMgrFrm"), ImageManagerScreen);
+    registry.Add(QStringLiteral("screens_ImgMgrFrm_menu"), ImageManagerMenuScreen);
+    registry.Add(QStringLiteral("screens_ImageDlgFrm"), ImageDialogScreen);
+    registry.Add(QStringLiteral("screens_HouseImageFra"), HouseImagePageScreen);
 }
