@@ -1,5 +1,6 @@
 #include "OperatorScreens.h"
 #include "DetailScreens.h"
+#include "PhotoScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -14,4 +15,8 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("operators_company"), CompanyEditScreen);
     registry.Add(QStringLiteral("operators_company_readonly"), CompanyReadOnlyScreen);
     RegisterDetailScreens(registry);
+    registry.Add(QStringLiteral("screens_ImgMgrFrm"), ImageManagerScreen);
+    registry.Add(QStringLiteral("screens_ImgMgrFrm_menu"), ImageManagerMenuScreen);
+    registry.Add(QStringLiteral("screens_ImageDlgFrm"), ImageDialogScreen);
+    registry.Add(QStringLiteral("screens_HouseImageFra"), HouseImagePageScreen);
 }
