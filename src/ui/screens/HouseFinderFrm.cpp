@@ -56,7 +56,7 @@ THouseFinderFrm::THouseFinderFrm(QWidget* parent)
 
 QComboBox* THouseFinderFrm::Combo(const QString& name, const QStringList& items, bool withAny) {
     auto* combo = new QComboBox(this);
-    combo->setObjectName(QStringLiteral("cb%11").arg(name));
+    combo->setObjectName(QStringLiteral("cb") + name + QStringLiteral("1"));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     if (withAny)
@@ -69,7 +69,7 @@ QComboBox* THouseFinderFrm::Combo(const QString& name, const QStringList& items,
 
 QLineEdit* THouseFinderFrm::Edit(const QString& name) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QStringLiteral("edt%11").arg(name));
+    edit->setObjectName(QStringLiteral("edt") + name + QStringLiteral("1"));
     Props().BindText(name, edit);
     return edit;
 }
