@@ -67,6 +67,10 @@ void TAddDlgFrm::IconActivated(QListWidgetItem* item) {
 }
 
 void TAddDlgFrm::Run(const TCommand& command) {
+    // A double click also activates the item: the first choice wins.
+    if (m_chosen)
+        return;
+    m_chosen = true;
     close();
     if (!command)
         return;

@@ -50,4 +50,5 @@ class TAddDlgFrm : public TaFrm {
     QPushButton* m_close;
     QList<TCommand> m_commands;
     TCommand m_mainCommand;
+    bool m_chosen = false;
 };
