@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+// The lists the pickers and small dialogs offer in their combo boxes.
+namespace PickLists {
+
+// The login ids of the operators, sa excluded, in table order.
+QStringList OperatorIds();
+// The items of a pick list text of the options list (one item per line).
+QStringList Items(const QString& optionText);
+// The whole numbers from `first` to `last` by `step`, as texts.
+QStringList Numbers(int first, int last, int step = 1);
+
+} // namespace PickLists
