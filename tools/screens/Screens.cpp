@@ -1,6 +1,7 @@
 #include "OperatorScreens.h"
 #include "DetailScreens.h"
 #include "PhotoScreens.h"
+#include "EditorScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -19,4 +20,5 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("screens_ImgMgrFrm_menu"), ImageManagerMenuScreen);
     registry.Add(QStringLiteral("screens_ImageDlgFrm"), ImageDialogScreen);
     registry.Add(QStringLiteral("screens_HouseImageFra"), HouseImagePageScreen);
+    RegisterEditorScreens(registry);
 }
