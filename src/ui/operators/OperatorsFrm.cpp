@@ -1,7 +1,7 @@
 #include "operators/OperatorsFrm.h"
 
 #include "app/Messenger.h"
-#include "operators/GuardedCommand.h"
+#include "app/GuardedCommand.h"
 #include "operators/Operator.h"
 #include "operators/OperatorEditorFrm.h"
 #include "operators/OperatorIcon.h"

@@ -17,11 +17,6 @@ namespace {
 
 const QString kAny = QStringLiteral("不限");
 
-QStringList RentItems() {
-    return PickLists::Numbers(100, 800, 100) +
-           QStringList{"1000", "1200", "1400", "1500", "1600", "1800", "2000", "2500", "3000"};
-}
-
 QStringList FloorItems() {
     return QStringList{QStringLiteral("-1")} + PickLists::Numbers(1, 30);
 }
@@ -118,7 +113,7 @@ QWidget* THouseFinderFrm::BasicPage() {
         grid, 4, 0, QStringLiteral("售价范围(万元)"),
         Range("FundFrom", PickLists::Numbers(5, 100, 5), "FundTo", PickLists::Numbers(5, 100, 5)));
     AddRow(grid, 4, 2, QStringLiteral("租金范围(元)"),
-           Range("RentFrom", RentItems(), "RentTo", RentItems()));
+           Range("RentFrom", PickLists::RentSteps(), "RentTo", PickLists::RentSteps()));
     AddRow(grid, 5, 0, QStringLiteral("年限"),
            Row(page, {Combo("BuildYearFrom", PickLists::Numbers(2010, 1980, -1)),
                       new QLabel(QStringLiteral("以后"))}));

@@ -1,19 +1,21 @@
 #include "screens/PickLists.h"
 
+#include "data/Options.h"
 #include "operators/OperatorSet.h"
-
-#include <QRegularExpression>
 
 namespace PickLists {
 
 QStringList OperatorIds() {
-    TOperatorSet operators;
-    return Items(operators.JoinValues(operators.UserIdField(), QStringLiteral("\r\n")));
+    return TOperatorSet::AllLoginIds();
 }
 
 QStringList Items(const QString& optionText) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    return optionText.split(lineBreak, Qt::SkipEmptyParts);
+    return TOptions::Items(optionText);
+}
+
+QStringList RentSteps() {
+    return Numbers(100, 800, 100) +
+           QStringList{"1000", "1200", "1400", "1500", "1600", "1800", "2000", "2500", "3000"};
 }
 
 QStringList Numbers(int first, int last, int step) {

@@ -1,4 +1,4 @@
-#include "operators/GuardedCommand.h"
+#include "app/GuardedCommand.h"
 
 #include "app/Error.h"
 #include "app/Messenger.h"
