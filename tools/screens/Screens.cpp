@@ -12,4 +12,6 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("operators_editor"), OperatorEditorScreen);
     registry.Add(QStringLiteral("operators_company"), CompanyEditScreen);
     registry.Add(QStringLiteral("operators_company_readonly"), CompanyReadOnlyScreen);
+    registry.Add(QStringLiteral("operations_reminders"), RemindersScreen);
+    registry.Add(QStringLiteral("operations_recyclebox"), RecycleBoxScreen);
 }
