@@ -1,6 +1,11 @@
 #include "OperatorScreens.h"
 
 #include "data/Company.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "operations/HintCenterFrm.h"
+#include "operations/HintMgr.h"
+#include "operations/RecycleboxFrm.h"
 #include "operators/CompanyInfoFrm.h"
 #include "operators/LoginFrm.h"
 #include "operators/Operator.h"
@@ -30,6 +35,35 @@ TScreen Company(bool editable) {
     dialog->SetReadOnly(!editable);
     dialog->ShowCompany(CurrentCompany());
     return TScreen{std::move(dialog), {}};
+}
+
+// Brings some follow-ups and deals of the demonstration agency into their
+// reminder window when the demonstration data has none due today.
+void EnsureDueReminders() {
+    if (THintMgr().RefreshHints())
+        return;
+    TDatabase& db = DbConnection();
+    const QDateTime soon = db.ServerNow().addDays(1);
+    for (const char* table : {"housevisits", "deals", "clientvisits"}) {
+        db.Execute(QStringLiteral("update %1 set HintDate=:HintDate, HintDays=3 where Id<=3")
+                       .arg(QLatin1String(table)),
+                   {Param(QStringLiteral("HintDate"), soon)});
+    }
+}
+
+int Count(const QString& sql) {
+    TRecordSet& scratch = ScratchSet();
+    scratch.Open(sql);
+    const int count = scratch.DataSet()->Field(0)->AsInteger();
+    scratch.Close();
+    return count;
+}
+
+// Puts a few demonstration houses into the recycle box when it is empty.
+void EnsureRecycledHouses() {
+    if (Count(QStringLiteral("select count(*) from house where abs(IsRecycle)=1")) > 0)
+        return;
+    DbConnection().Execute(QStringLiteral("update house set IsRecycle=1 where Id<=4"));
 }
 
 } // namespace
@@ -78,4 +112,16 @@ TScreen CompanyEditScreen() {
 
 TScreen CompanyReadOnlyScreen() {
     return Company(false);
+}
+
+TScreen RemindersScreen() {
+    EnsureDueReminders();
+    auto window = std::make_unique<THintCenterFrm>();
+    window->LoadHints();
+    return TScreen{std::move(window), {}};
+}
+
+TScreen RecycleBoxScreen() {
+    EnsureRecycledHouses();
+    return TScreen{std::make_unique<TRecycleboxFrm>(), {}};
 }

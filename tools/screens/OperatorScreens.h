@@ -10,3 +10,5 @@ TScreen OperatorsScreen();
 TScreen OperatorEditorScreen();
 TScreen CompanyEditScreen();
 TScreen CompanyReadOnlyScreen();
+TScreen RemindersScreen();
+TScreen RecycleBoxScreen();

@@ -21,4 +21,6 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("screens_ImageDlgFrm"), ImageDialogScreen);
     registry.Add(QStringLiteral("screens_HouseImageFra"), HouseImagePageScreen);
     RegisterEditorScreens(registry);
+    registry.Add(QStringLiteral("operations_reminders"), RemindersScreen);
+    registry.Add(QStringLiteral("operations_recyclebox"), RecycleBoxScreen);
 }

@@ -409,6 +409,19 @@ class TstOperatorScreens : public QObject {
                  QVariant(QStringLiteral("139")));
         QVERIFY(PasswordIs(QStringLiteral("li"), QStringLiteral("pw-li")));
         QCOMPARE(Scalar(QStringLiteral("select count(*) from operator")).toInt(), 3);
+
+        // The same editor then adds: empty, unlocked, nothing checked.
+        TDialogScript next(&editor, {[&] {
+            QVERIFY(editor.UserId().isEmpty());
+            QVERIFY(Edit(editor, "edtUserId1")->isEnabled());
+            QVERIFY(editor.EmpName().isEmpty());
+            QVERIFY(editor.Passwd().isEmpty());
+            QVERIFY(editor.Rights().isEmpty());
+            editor.CancelButton()->click();
+        }});
+        window.AddClick();
+        QCOMPARE(next.Left(), 0);
+        QCOMPARE(Scalar(QStringLiteral("select count(*) from operator")).toInt(), 3);
     }
 
     // Delete asks with the login name; Cancel keeps the operator.
