@@ -5,16 +5,26 @@
 #include "operations/HouseMgr.h"
 #include "operators/Operator.h"
 #include "records/RecordContext.h"
+#include "screens/ClientChangeGrid.h"
 #include "screens/ClientContactFra.h"
 #include "screens/ClientDetailsFra.h"
+#include "screens/ClientMathGrid.h"
+#include "screens/ClientVisitGrid.h"
+#include "screens/HouseChangeGrid.h"
 #include "screens/HouseContactFra.h"
+#include "screens/HouseDealGrid.h"
 #include "screens/HouseDealsFra.h"
 #include "screens/HouseDetailsFra.h"
+#include "screens/HouseMathGrid.h"
+#include "screens/HouseVisitGrid.h"
+
+#include <QMenu>
 
 #include <QVBoxLayout>
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -39,9 +49,25 @@ int RowWithHistory(const QString& table, const QString& parentColumn, const QStr
     return id;
 }
 
-// A window of the detail panel's size holding one page over a manager of its
-// own; the page goes before the manager it follows.
-template <class TMgr> class TPageHost : public QWidget {
+// A window of the detail panel's size holding one page.
+class TPageWindow : public QWidget {
+  public:
+    QWidget* PageWidget() const { return m_page; }
+
+  protected:
+    void Hold(QWidget* page) {
+        m_page = page;
+        auto* box = new QVBoxLayout(this);
+        box->setContentsMargins(0, 0, 0, 0);
+        box->addWidget(page);
+        resize(kPanelSize);
+    }
+    QWidget* m_page = nullptr;
+};
+
+// The page over a manager of the window's own, on the row with the given Id;
+// the page goes before the manager it follows.
+template <class TMgr> class TPageHost : public TPageWindow {
   public:
     using TMake = std::function<QWidget*(TMgr&)>;
 
@@ -50,36 +76,64 @@ template <class TMgr> class TPageHost : public QWidget {
         m_mgr.Open(
             QStringLiteral("select * from %1 where abs(IsRecycle)=0 order by Id").arg(table));
         m_mgr.DataSet()->Locate(QStringLiteral("Id"), id);
-        auto* box = new QVBoxLayout(this);
-        box->setContentsMargins(0, 0, 0, 0);
-        m_page = make(m_mgr);
-        box->addWidget(m_page);
-        resize(kPanelSize);
+        Hold(make(m_mgr));
     }
     ~TPageHost() override { delete m_page; }
 
   private:
     TMgr m_mgr;
-    QWidget* m_page = nullptr;
 };
 
-template <class TMgr>
-TScreen Page(const QString& table, int id, const typename TPageHost<TMgr>::TMake& make) {
-    return TScreen{std::make_unique<TPageHost<TMgr>>(table, id, make), {}};
-}
-
-TScreen HousePage(const std::function<QWidget*(THouseMgr&)>& make) {
-    const int id = RowWithHistory(
+int HouseWithHistory() {
+    return RowWithHistory(
         QStringLiteral("house"), QStringLiteral("HouseId"),
         {QStringLiteral("housevisits"), QStringLiteral("deals"), QStringLiteral("housechanges")});
-    return Page<THouseMgr>(QStringLiteral("house"), id, make);
 }
 
-TScreen ClientPage(const std::function<QWidget*(TClientMgr&)>& make) {
-    const int id =
-        RowWithHistory(QStringLiteral("client"), QStringLiteral("ClientId"),
-                       {QStringLiteral("clientvisits"), QStringLiteral("clientchanges")});
-    return Page<TClientMgr>(QStringLiteral("client"), id, make);
+int ClientWithHistory() {
+    return RowWithHistory(QStringLiteral("client"), QStringLiteral("ClientId"),
+                          {QStringLiteral("clientvisits"), QStringLiteral("clientchanges")});
+}
+
+// The live row of a list with the most matches in the other list.
+template <class TMgr, class TOther> int RowWithMostMatches(const QString& table) {
+    TMgr list;
+    list.Open(QStringLiteral("select * from %1 where abs(IsRecycle)=0 order by Id").arg(table));
+    TOther other;
+    int best = 0;
+    int bestId = 0;
+    for (list.DataSet()->First(); !list.DataSet()->Eof(); list.DataSet()->Next()) {
+        int count = 0;
+        if constexpr (std::is_same_v<TOther, TClientSet>)
+            count = other.MatchClientsFor(list);
+        else
+            count = other.MatchHousesFor(list);
+        if (count > best) {
+            best = count;
+            bestId = list.CurrentId();
+        }
+    }
+    return bestId;
+}
+
+TScreen HousePage(const std::function<QWidget*(THouseMgr&)>& make, int id = HouseWithHistory()) {
+    return TScreen{std::make_unique<TPageHost<THouseMgr>>(QStringLiteral("house"), id, make), {}};
+}
+
+TScreen ClientPage(const std::function<QWidget*(TClientMgr&)>& make, int id = ClientWithHistory()) {
+    return TScreen{std::make_unique<TPageHost<TClientMgr>>(QStringLiteral("client"), id, make), {}};
+}
+
+// The grid's own menu dropped down over it.
+TScreen WithMenu(TScreen screen) {
+    auto* window = static_cast<TPageWindow*>(screen.window.get());
+    screen.shot = [window] {
+        auto* grid = static_cast<TzyGridcx*>(window->PageWidget());
+        QMenu* menu = grid->PopupMenuZy();
+        menu->popup(grid->mapToGlobal(QPoint(120, 40)));
+        return static_cast<QWidget*>(menu);
+    };
+    return screen;
 }
 
 } // namespace
@@ -95,4 +149,25 @@ void RegisterDetailScreens(TScreenRegistry& registry) {
                  [] { return ClientPage([](TClientMgr& c) { return new TClientDetailsFra(c); }); });
     registry.Add(QStringLiteral("screens_ClientContactFra"),
                  [] { return ClientPage([](TClientMgr& c) { return new TClientContactFra(c); }); });
+    registry.Add(QStringLiteral("screens_HouseVisitGrid"),
+                 [] { return HousePage([](THouseMgr& h) { return new THouseVisitGrid(h); }); });
+    registry.Add(QStringLiteral("screens_HouseVisitGrid_menu"), [] {
+        return WithMenu(HousePage([](THouseMgr& h) { return new THouseVisitGrid(h); }));
+    });
+    registry.Add(QStringLiteral("screens_HouseDealGrid"),
+                 [] { return HousePage([](THouseMgr& h) { return new THouseDealGrid(h); }); });
+    registry.Add(QStringLiteral("screens_HouseChangeGrid"),
+                 [] { return HousePage([](THouseMgr& h) { return new THouseChangeGrid(h); }); });
+    registry.Add(QStringLiteral("screens_ClientMathGrid"), [] {
+        return HousePage([](THouseMgr& h) { return new TClientMathGrid(h, {}); },
+                         RowWithMostMatches<THouseMgr, TClientSet>(QStringLiteral("house")));
+    });
+    registry.Add(QStringLiteral("screens_ClientVisitGrid"),
+                 [] { return ClientPage([](TClientMgr& c) { return new TClientVisitGrid(c); }); });
+    registry.Add(QStringLiteral("screens_ClientChangeGrid"),
+                 [] { return ClientPage([](TClientMgr& c) { return new TClientChangeGrid(c); }); });
+    registry.Add(QStringLiteral("screens_HouseMathGrid"), [] {
+        return ClientPage([](TClientMgr& c) { return new THouseMathGrid(c, {}); },
+                          RowWithMostMatches<TClientMgr, THouseSet>(QStringLiteral("client")));
+    });
 }
