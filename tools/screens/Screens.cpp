@@ -2,6 +2,7 @@
 #include "DetailScreens.h"
 #include "PhotoScreens.h"
 #include "EditorScreens.h"
+#include "PickerScreens.h"
 #include "ScreenRegistry.h"
 #include "ToolkitScreens.h"
 
@@ -23,4 +24,5 @@ void RegisterScreens(TScreenRegistry& registry) {
     RegisterEditorScreens(registry);
     registry.Add(QStringLiteral("operations_reminders"), RemindersScreen);
     registry.Add(QStringLiteral("operations_recyclebox"), RecycleBoxScreen);
+    RegisterPickerScreens(registry);
 }
