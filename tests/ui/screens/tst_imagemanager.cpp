@@ -119,7 +119,9 @@ QStringList Captions(const TImageBox& box) {
 // Picture files in a temporary folder; the open dialogs answer from a queue.
 class TPictureFolder {
   public:
-    TPictureFolder() {
+    TPictureFolder()
+        : m_open(TPictureFiles::OpenFile), m_save(TPictureFiles::SaveFile),
+          m_exec(TImageBox::ExecImageDialog) {
         TPictureFiles::OpenFile = [this](QWidget*, const QString& filter) {
             filters << filter;
             return opens.isEmpty() ? QString() : opens.takeFirst();
@@ -130,9 +132,9 @@ class TPictureFolder {
         };
     }
     ~TPictureFolder() {
-        TPictureFiles::OpenFile = nullptr;
-        TPictureFiles::SaveFile = nullptr;
-        TImageBox::ExecImageDialog = [](TImageDlgFrm& d) { return d.exec() == QDialog::Accepted; };
+        TPictureFiles::OpenFile = m_open;
+        TPictureFiles::SaveFile = m_save;
+        TImageBox::ExecImageDialog = m_exec;
     }
     QString Write(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);
@@ -151,6 +153,11 @@ class TPictureFolder {
     QStringList opens;
     QStringList saves;
     QStringList filters;
+
+  private:
+    TPictureFiles::TChooser m_open;
+    TPictureFiles::TChooser m_save;
+    std::function<bool(TImageDlgFrm&)> m_exec;
 };
 
 } // namespace
