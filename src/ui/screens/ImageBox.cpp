@@ -90,7 +90,8 @@ void TImageBox::AddThumbnail(int index) {
         photo->SetPictureNote(kUndecodable);
     }
     connect(photo.get(), &TzyPhoto::MouseDown, this, &TImageBox::PhotoPressed);
-    connect(photo.get(), &TzyPhoto::DblClick, this, [this] {
+    connect(photo.get(), &TzyPhoto::DblClick, this, [this](TzyPhoto* clicked) {
+        Select(clicked);
         QMetaObject::invokeMethod(
             this, [this] { Run(&TImageBox::OpenClick); }, Qt::QueuedConnection);
     });
