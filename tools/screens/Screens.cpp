@@ -4,6 +4,7 @@
 #include "EditorScreens.h"
 #include "PickerScreens.h"
 #include "ScreenRegistry.h"
+#include "MainScreens.h"
 #include "ToolkitScreens.h"
 
 void RegisterScreens(TScreenRegistry& registry) {
@@ -25,4 +26,5 @@ void RegisterScreens(TScreenRegistry& registry) {
     registry.Add(QStringLiteral("operations_reminders"), RemindersScreen);
     registry.Add(QStringLiteral("operations_recyclebox"), RecycleBoxScreen);
     RegisterPickerScreens(registry);
+    RegisterMainScreens(registry);
 }

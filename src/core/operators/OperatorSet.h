@@ -25,10 +25,6 @@ class TOperatorSet : public TRecordSet {
                 const QString& note, const QString& contact, const QString& name);
     void Delete(const QString& loginId);
 
-    // The login ids of every operator, sa included, in login id order: the
-    // items of the registrar, broker and handler pick lists.
-    static QStringList AllLoginIds();
-
   private:
     static TDBParameters Params(const QString& loginId, const QString& password,
                                 const QString& rights, const QString& note, const QString& contact,

@@ -5,12 +5,19 @@
 #include "app/Messenger.h"
 #include "app/QtTranslations.h"
 #include "app/SplashFrm.h"
+#include "app/mainFrm.h"
 #include "data/Company.h"
 #include "data/ConfigEditor.h"
 #include "data/Configer.h"
 #include "data/DBConfigFrm.h"
 #include "data/Database.h"
 #include "data/DatabaseConnector.h"
+#include "data/KeyValue2.h"
+#include "data/Options.h"
+#include "operations/HintCenterFrm.h"
+#include "operators/Operator.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QLocale>
@@ -61,14 +68,33 @@ int TStartup::RunConnected() {
     Progress(QStringLiteral("连接成功,正在创建公共对象..."));
     CreateCommonObjects();
     Progress(QStringLiteral("正在创建程序,请稍候..."));
-    FirstRunCheck();
-
-    // The login and the main window follow here. Until they exist the splash
-    // stays up with its last text until it is closed, unless the run only has
-    // to prove that the program can start and connect.
-    if (qEnvironmentVariable("ORBEL_EXIT_AFTER_CONNECT") == QLatin1String("1"))
+    // A run that only has to prove that the program starts and connects ends here.
+    if (qEnvironmentVariable("ORBEL_EXIT_AFTER_CONNECT") == QLatin1String("1")) {
+        FirstRunCheck();
         return 0;
+    }
+    TmainFrm main;
+    FirstRunCheck();
+    m_splash.reset();
+    if (!main.Login()) {
+        main.close(); // its close handling still runs: backup, disconnect
+        return 0;
+    }
+    ShowMainWindow(main);
     return QApplication::exec();
+}
+
+// After a successful login: the dynamic menus, the window maximised, then the
+// prompts an operator sees at the start of the day.
+void TStartup::ShowMainWindow(TmainFrm& main) {
+    main.BuildDynamicMenus();
+    main.showMaximized();
+    if (CurrentOperator().HasRight(10000) && !CurrentCompany().Filled())
+        main.Command(QStringLiteral("公司信息"))->trigger();
+    QAction* tip = main.Command(QStringLiteral("每日一贴"));
+    if (TKeyValue2().DailyTipPrompt() && tip->isEnabled())
+        tip->trigger();
+    ShowDueReminders(&main);
 }
 
 void TStartup::ShowSplash() {
@@ -89,6 +115,7 @@ bool TStartup::ConnectDatabase() {
 
 void TStartup::CreateCommonObjects() {
     CurrentCompany().Load();
+    ProgramOptions().Refresh();
 }
 
 // The first-run dialog is shown at most once per configuration file: the flag is

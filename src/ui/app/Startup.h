@@ -7,6 +7,7 @@
 
 class TConfigEditor;
 class TSplashFrm;
+class TmainFrm;
 
 // The program's start: the application's identity, language and font, the
 // splash window with its progress texts, the connection to the database
@@ -35,6 +36,7 @@ class TStartup {
     int RunConnected();
     void CreateCommonObjects();
     void FirstRunCheck();
+    void ShowMainWindow(TmainFrm& main);
 
     TEditorFactory m_editorFactory;
     std::unique_ptr<TSplashFrm> m_splash;

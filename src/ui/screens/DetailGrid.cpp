@@ -1,5 +1,6 @@
 #include "screens/DetailGrid.h"
 
+#include "data/DataSet.h"
 #include "data/RecordSet.h"
 #include "operations/ClientVisitHintSet.h"
 #include "operations/HouseDealHintSet.h"
@@ -13,6 +14,7 @@
 #include "records/HouseSet.h"
 #include "records/HouseVisitSet.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -40,8 +42,27 @@ void TDetailGrid::RebuildColumns() {
         return;
     }
     SetColumns({});
-    for (const auto& [field, width] : m_bound)
-        AddColumn(field, width);
+    m_widths.clear();
+    for (const auto& [field, width] : m_bound) {
+        m_widths << FittedWidth(field, width);
+        AddColumn(field, m_widths.last());
+    }
+}
+
+// The stated width, widened where the program's font would cut the title, a
+// date or a short code.
+int TDetailGrid::FittedWidth(const QString& fieldName, int width) const {
+    const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+    const TField* field = DataSet() ? DataSet()->FindField(fieldName) : nullptr;
+    int least = metrics.horizontalAdvance(field ? field->DisplayLabel() : fieldName) + 16;
+    if (field && field->Kind() == TFieldKind::DateTime)
+        least = std::max(least, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + 12);
+    else if (field &&
+             (field->Kind() == TFieldKind::WideString || field->Kind() == TFieldKind::String))
+        least = std::max(
+            least,
+            std::min(field->DisplayWidth(), 8) * metrics.horizontalAdvance(QLatin1Char('0')) + 12);
+    return std::max(width, least);
 }
 
 void TDetailGrid::SetVisits(THouseVisitSet* set) {
@@ -154,15 +175,15 @@ void TDetailGrid::resizeEvent(QResizeEvent* event) {
 // Shares the visible width among the columns in the proportions of their widths.
 void TDetailGrid::FitColumnsToWidth() {
     int total = 0;
-    for (const auto& column : m_bound)
-        total += column.second;
+    for (int width : m_widths)
+        total += width;
     const int available = viewport()->width();
-    if (total <= 0 || available <= 0 || m_bound.size() != Columns().size())
+    if (total <= 0 || available <= 0 || m_widths.size() != Columns().size())
         return;
     int used = 0;
-    for (int c = 0; c < m_bound.size(); ++c) {
-        const bool last = c == m_bound.size() - 1;
-        const int width = last ? available - used : m_bound[c].second * available / total;
+    for (int c = 0; c < m_widths.size(); ++c) {
+        const bool last = c == m_widths.size() - 1;
+        const int width = last ? available - used : m_widths[c] * available / total;
         setColumnWidth(c, std::max(width, 20));
         used += width;
     }

@@ -50,7 +50,9 @@ class TDetailGrid : public TzyGridcx {
     using TColumns = QList<QPair<QString, int>>;
     void Bind(TRecordSet* set, const TColumns& columns, bool stretch = false);
     void FitColumnsToWidth();
+    int FittedWidth(const QString& fieldName, int width) const;
 
     TColumns m_bound;
+    QList<int> m_widths; // the bound widths as fitted to the font
     bool m_stretch = false;
 };

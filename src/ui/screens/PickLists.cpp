@@ -6,7 +6,8 @@
 namespace PickLists {
 
 QStringList OperatorIds() {
-    return TOperatorSet::AllLoginIds();
+    TOperatorSet operators;
+    return Items(operators.JoinValues(operators.UserIdField(), QStringLiteral("\r\n")));
 }
 
 QStringList Items(const QString& optionText) {

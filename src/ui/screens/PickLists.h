@@ -5,7 +5,7 @@
 // The lists the pickers and small dialogs offer in their combo boxes.
 namespace PickLists {
 
-// The login ids of all operators, sa included, in login id order.
+// The login ids of the operators, sa excluded, in table order.
 QStringList OperatorIds();
 // The items of a pick list text of the options list (one item per line).
 QStringList Items(const QString& optionText);

@@ -3,13 +3,16 @@
 #include "app/AppInfo.h"
 #include "app/SplashFrm.h"
 #include "app/Startup.h"
+#include "app/mainFrm.h"
 #include "data/Company.h"
 #include "data/ConfigEditor.h"
 #include "data/Configer.h"
 #include "data/Database.h"
+#include "operators/Operator.h"
 #include "records/Schema.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,6 +27,14 @@
 #include <memory>
 
 namespace {
+
+TmainFrm* VisibleMain() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<TmainFrm*>(w); main && main->isVisible())
+            return main;
+    }
+    return nullptr;
+}
 
 TSplashFrm* VisibleSplash() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -145,23 +156,72 @@ class TstStartup : public QObject {
         QVERIFY(!DbConnection().Connected());
     }
 
-    void withoutLoginTheSplashWaitsWithItsLastText() {
+    // Login cancelled: the splash is gone before the login, the main window is
+    // never shown, and its close handling (backup, disconnect) still runs.
+    void cancelledLoginEndsTheStart() {
         qunsetenv("ORBEL_EXIT_AFTER_CONNECT");
         WriteCfg("[db]\nproviderIdx=1\ndefaultCon=1\n");
         TScriptedMessenger messenger;
-        QString lastText;
+        int backups = 0;
+        TCustomMainFrm::AutoBackup = [&] { ++backups; };
+        bool splashDuringLogin = false;
+        bool mainShown = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
-            if (TSplashFrm* splash = VisibleSplash()) {
-                lastText = splash->Text();
-                Screenshot(*splash, QStringLiteral("splash.png"));
-                splash->close();
+            mainShown = mainShown || VisibleMain();
+            auto* login = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (login && login->objectName() == QLatin1String("LoginFrm")) {
+                splashDuringLogin = VisibleSplash() != nullptr;
+                login->reject();
             }
         });
         watch.start(20);
         QCOMPARE(TStartup(Cancelling()).Run(), 0);
-        QCOMPARE(lastText, QStringLiteral("正在创建程序,请稍候..."));
+        TCustomMainFrm::AutoBackup = {};
+        QCOMPARE(backups, 1);
+        QVERIFY(!splashDuringLogin);
+        QVERIFY(!mainShown);
         QVERIFY(TConfiger::Upgraded());
+        QVERIFY(!DbConnection().Connected());
+    }
+
+    // sa with an empty password reaches the maximised main window on the house
+    // list; a company name of 7 bytes opens the company dialog first.
+    void loginReachesTheMainWindow() {
+        WriteCfg("[db]\nproviderIdx=1\ndefaultCon=1\n");
+        {
+            TScriptedMessenger messenger;
+            QCOMPARE(TStartup(Cancelling()).Run(), 0); // creates the database
+        }
+        QVERIFY(DbConnection().Connect(TConfiger().ConnectionString()));
+        DbConnection().Execute(QStringLiteral("update Company set CompanyName='三个字A'"));
+        DbConnection().Close();
+        qunsetenv("ORBEL_EXIT_AFTER_CONNECT");
+        TScriptedMessenger messenger;
+        QStringList seen;
+        int houses = -1;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->objectName() == QLatin1String("LoginFrm")) {
+                seen << modal->objectName();
+                QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+            } else if (modal && modal->objectName() == QLatin1String("CompanyInfoFrm")) {
+                seen << modal->objectName();
+                static_cast<QDialog*>(modal)->reject();
+            } else if (TmainFrm* main = VisibleMain(); main && !modal) {
+                seen << QStringLiteral("main");
+                QVERIFY(main->isMaximized());
+                houses = main->Houses().DataSet()->RecordCount();
+                main->close();
+            }
+        });
+        watch.start(20);
+        QCOMPARE(TStartup(Cancelling()).Run(), 0);
+        QCOMPARE(seen, (QStringList{"LoginFrm", "CompanyInfoFrm", "main"}));
+        QVERIFY(houses > 0);
+        QCOMPARE(CurrentOperator().LoginId, QStringLiteral("sa"));
+        QVERIFY(LoginTime().isValid());
         QVERIFY(!DbConnection().Connected());
     }
 

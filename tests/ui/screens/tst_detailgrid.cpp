@@ -35,7 +35,12 @@ class TstDetailGrid : public QObject {
                  (QStringList{"Code", "HouseName", "RoomTypeCalc", "AreaCalc", "DealType", "Fund",
                               "RentFund", "FloorStr", "Address", "Billman", "Broker"}));
         QCOMPARE(grid.Columns().first().Caption, QStringLiteral("编号"));
-        QCOMPARE(grid.Columns().first().Width, 50);
+        // The stated widths are a minimum; titles are never cut.
+        QVERIFY(grid.Columns().first().Width >= 50);
+        const QFontMetrics metrics = grid.horizontalHeader()->fontMetrics();
+        for (const TGridColumn& column : grid.Columns())
+            QVERIFY2(column.Width >= metrics.horizontalAdvance(column.Caption),
+                     qPrintable(column.Caption));
         QVERIFY(grid.RowCount() > 0);
 
         houses.Open(QStringLiteral("select * from house where Room=2"));
@@ -70,7 +75,7 @@ class TstDetailGrid : public QObject {
         for (int c = 0; c < grid.Columns().size(); ++c)
             sum += grid.columnWidth(c);
         QCOMPARE(sum, grid.viewport()->width());
-        QVERIFY(grid.columnWidth(5) > grid.columnWidth(1) * 5); // 180 against 30
+        QVERIFY(grid.columnWidth(5) > grid.columnWidth(1) * 2); // 180 against 30
     }
 };
 
