@@ -1,5 +1,6 @@
 #include "screens/ClientSearchPanel.h"
 
+#include "screens/PickLists.h"
 #include "toolkit/zyDateTimePicker.h"
 
 #include <QComboBox>
@@ -30,10 +31,10 @@ TClientSearchPanel::TClientSearchPanel(QWidget* parent)
     AddLabel(QStringLiteral("登记人"), 0, 6);
     m_billman = AddCombo(QStringLiteral("Billman"), {}, 0, 7, 80);
     AddLabel(QStringLiteral("户型"), 0, 8);
-    m_room = AddCombo(QStringLiteral("Room"), Numbers(1, 5), 0, 9, 56);
+    m_room = AddCombo(QStringLiteral("Room"), PickLists::Numbers(1, 5), 0, 9, 56);
     AddLabel(QStringLiteral("室"), 0, 10);
     AddLabel(QStringLiteral("面积"), 0, 11);
-    m_area = AddCombo(QStringLiteral("Area"), Numbers(50, 150, 10), 0, 12, 64);
+    m_area = AddCombo(QStringLiteral("Area"), PickLists::Numbers(50, 150, 10), 0, 12, 64);
     AddLabel(QStringLiteral("价格"), 0, 13);
     m_price = AddCombo(QStringLiteral("Price"), PriceSteps(), 0, 14, 80);
     AddLabel(QStringLiteral("元"), 0, 15);

@@ -1,7 +1,7 @@
 #include "screens/HouseDetailsFra.h"
 
 #include "operations/HouseMgr.h"
-#include "screens/CommandGuard.h"
+#include "app/GuardedCommand.h"
 #include "screens/RecordInfoBar.h"
 #include "screens/SecretBox.h"
 

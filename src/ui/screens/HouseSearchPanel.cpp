@@ -1,20 +1,10 @@
 #include "screens/HouseSearchPanel.h"
 
+#include "screens/PickLists.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QStringList RentSteps() {
-    QStringList items;
-    for (int rent : {100, 200, 300, 400, 500, 600, 700, 800, 1000, 1200, 1400, 1500, 1600, 1800,
-                     2000, 2500, 3000})
-        items << QString::number(rent);
-    return items;
-}
-
-} // namespace
 
 THouseSearchPanel::THouseSearchPanel(QWidget* parent)
     : TSearchPanel({QStringLiteral(" 全部"), QStringLiteral(" 出售"), QStringLiteral(" 出租"),
@@ -24,35 +14,36 @@ THouseSearchPanel::THouseSearchPanel(QWidget* parent)
     AddLabel(QStringLiteral("区域"), 0, 0);
     m_district = AddCombo(QStringLiteral("District"), {}, 0, 1, 90);
     AddLabel(QStringLiteral("户型"), 0, 2);
-    m_room = AddCombo(QStringLiteral("Room"), Numbers(1, 5), 0, 3, 56);
+    m_room = AddCombo(QStringLiteral("Room"), PickLists::Numbers(1, 5), 0, 3, 56);
     AddLabel(QStringLiteral("室"), 0, 4);
-    m_hall = AddCombo(QStringLiteral("Hall"), Numbers(0, 4), 0, 5, 56);
+    m_hall = AddCombo(QStringLiteral("Hall"), PickLists::Numbers(0, 4), 0, 5, 56);
     AddLabel(QStringLiteral("厅"), 0, 6);
-    m_bath = AddCombo(QStringLiteral("Bath"), Numbers(1, 5), 0, 7, 56);
+    m_bath = AddCombo(QStringLiteral("Bath"), PickLists::Numbers(1, 5), 0, 7, 56);
     AddLabel(QStringLiteral("卫"), 0, 8);
-    m_balcony = AddCombo(QStringLiteral("Balcony"), Numbers(1, 5), 0, 9, 56);
+    m_balcony = AddCombo(QStringLiteral("Balcony"), PickLists::Numbers(1, 5), 0, 9, 56);
     AddLabel(QStringLiteral("阳台"), 0, 10);
     AddLabel(QStringLiteral("售价"), 0, 11);
-    m_fundFrom = AddCombo(QStringLiteral("FundFrom"), Numbers(5, 100, 5), 0, 12);
+    m_fundFrom = AddCombo(QStringLiteral("FundFrom"), PickLists::Numbers(5, 100, 5), 0, 12);
     AddLabel(QStringLiteral("至"), 0, 13);
-    m_fundTo = AddCombo(QStringLiteral("FundTo"), Numbers(5, 100, 5), 0, 14);
+    m_fundTo = AddCombo(QStringLiteral("FundTo"), PickLists::Numbers(5, 100, 5), 0, 14);
     AddLabel(QStringLiteral("万元"), 0, 15);
 
     AddLabel(QStringLiteral("状态"), 1, 0);
     m_state = AddCombo(QStringLiteral("State"), {}, 1, 1, 90);
     AddLabel(QStringLiteral("面积"), 1, 2);
-    m_areaFrom = AddCombo(QStringLiteral("AreaFrom"), Numbers(50, 150, 10), 1, 3, 56);
+    m_areaFrom = AddCombo(QStringLiteral("AreaFrom"), PickLists::Numbers(50, 150, 10), 1, 3, 56);
     AddLabel(QStringLiteral("至"), 1, 4);
-    m_areaTo = AddCombo(QStringLiteral("AreaTo"), Numbers(60, 160, 10), 1, 5, 56);
+    m_areaTo = AddCombo(QStringLiteral("AreaTo"), PickLists::Numbers(60, 160, 10), 1, 5, 56);
     AddLabel(QStringLiteral("年限"), 1, 6);
-    m_buildYear = AddCombo(QStringLiteral("BuildYear"), Numbers(2010, 1980, -1), 1, 7, 56);
+    m_buildYear =
+        AddCombo(QStringLiteral("BuildYear"), PickLists::Numbers(2010, 1980, -1), 1, 7, 56);
     AddLabel(QStringLiteral("以后"), 1, 8);
     AddLabel(QStringLiteral("编号"), 1, 9);
     m_code = AddEdit(QStringLiteral("Code"), 1, 10, 56);
     AddLabel(QStringLiteral("租价"), 1, 11);
-    m_rentFrom = AddCombo(QStringLiteral("RentFrom"), RentSteps(), 1, 12);
+    m_rentFrom = AddCombo(QStringLiteral("RentFrom"), PickLists::RentSteps(), 1, 12);
     AddLabel(QStringLiteral("至"), 1, 13);
-    m_rentTo = AddCombo(QStringLiteral("RentTo"), RentSteps(), 1, 14);
+    m_rentTo = AddCombo(QStringLiteral("RentTo"), PickLists::RentSteps(), 1, 14);
     AddLabel(QStringLiteral("元"), 1, 15);
     m_advanced->setObjectName(QStringLiteral("AdvancedButton"));
     AddButtons(16, m_advanced);

@@ -95,15 +95,3 @@ void TSearchPanel::AddButtons(int column, QPushButton* extra) {
     if (extra)
         m_grid->addWidget(extra, 0, column + 1);
 }
-
-QStringList TSearchPanel::Numbers(int from, int to, int step) {
-    QStringList items;
-    if (step > 0) {
-        for (int n = from; n <= to; n += step)
-            items << QString::number(n);
-    } else {
-        for (int n = from; n >= to; n += step)
-            items << QString::number(n);
-    }
-    return items;
-}

@@ -51,8 +51,6 @@ class TSearchPanel : public QWidget {
     void AddButtons(int column, QPushButton* extra = nullptr);
     QGridLayout* Grid() const { return m_grid; }
 
-    static QStringList Numbers(int from, int to, int step = 1);
-
   private:
     QListWidget* m_dealTypes;
     QGridLayout* m_grid;

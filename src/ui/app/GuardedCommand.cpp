@@ -1,4 +1,4 @@
-#include "screens/CommandGuard.h"
+#include "app/GuardedCommand.h"
 
 #include "app/Error.h"
 #include "app/Messenger.h"
