@@ -3,7 +3,7 @@
 #include "app/DlgButtonBar.h"
 #include "app/Error.h"
 #include "app/Messenger.h"
-#include "screens/CommandGuard.h"
+#include "app/GuardedCommand.h"
 #include "screens/DetailGrid.h"
 
 #include <QGridLayout>
