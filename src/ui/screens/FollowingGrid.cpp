@@ -1,5 +1,6 @@
 #include "screens/FollowingGrid.h"
 
+#include "app/GuardedCommand.h"
 #include "data/DataSet.h"
 #include "app/GuardedCommand.h"
 #include "toolkit/GridLayout.h"

@@ -1,7 +1,7 @@
 #include "screens/HouseDetailsFra.h"
 
-#include "operations/HouseMgr.h"
 #include "app/GuardedCommand.h"
+#include "operations/HouseMgr.h"
 #include "screens/RecordInfoBar.h"
 #include "screens/SecretBox.h"
 

@@ -192,6 +192,33 @@ class TstDetailPageGrids : public QObject {
                  (QStringList{"备注", "-", "导出到Excel", "导出到Html网页文档"}));
     }
 
+    // The change grid's 备注 lets the one who made a change note on it.
+    void changeNotesFromTheMenu() {
+        const int changeId = Scalar("select min(Id) from housechanges").toInt();
+        const int houseId =
+            Scalar("select HouseId from housechanges where Id=:Id", {Param("Id", changeId)})
+                .toInt();
+        const QString changer =
+            Scalar("select Changer from housechanges where Id=:Id", {Param("Id", changeId)})
+                .toString();
+        LogIn(changer);
+        TScriptedEditorFactory editors;
+        THouseMgr houses;
+        OpenLive(houses, "house");
+        QVERIFY(houses.DataSet()->Locate("Id", houseId));
+        THouseChangeGrid grid(houses);
+        QVERIFY(houses.Changes()->DataSet()->Locate("Id", changeId));
+        editors.notes.Ok({{"Notes", "已与业主核实"}});
+        Item(grid.PopupMenuZy(), "备注")->trigger();
+        QCOMPARE(Scalar("select Notes from housechanges where Id=:Id", {Param("Id", changeId)})
+                     .toString(),
+                 QStringLiteral("已与业主核实"));
+        const int notes = grid.Model()->ColumnOfField("Notes");
+        QCOMPARE(
+            grid.Model()->index(houses.Changes()->DataSet()->CurrentRow(), notes).data().toString(),
+            QStringLiteral("已与业主核实"));
+    }
+
     // A layout saved under a grid's number is the layout of the next such grid.
     void storedLayoutIsRead() {
         QVERIFY(TGridLayout::Store(dlHouseDeals, "ClientName=True140\r\nSignDate=True90\r\n"));
