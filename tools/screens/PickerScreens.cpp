@@ -76,14 +76,14 @@ TScreen NotesEditor() {
     return Window(dlg);
 }
 
-// A picker over the live record with the most follow-ups, showing detail kind
-// `entry`.
+// A picker over the first live record that has rows in `details`, showing
+// detail kind `entry`.
 template <class TPicker, class TMgr>
-TScreen Picker(const QString& table, const QString& visits, const QString& parentKey, int entry) {
+TScreen Picker(const QString& table, const QString& details, const QString& parentKey, int entry) {
     auto* mgr = new TMgr;
-    mgr->Open(QStringLiteral("select * from %1 where Id in (select %3 from %2 group by %3 "
-                             "order by count(*) desc, %3) and abs(IsRecycle)=0 order by Id")
-                  .arg(table, visits, parentKey));
+    mgr->Open(QStringLiteral("select * from %1 where abs(IsRecycle)=0 and Id in (select %3 from "
+                             "%2) order by Id")
+                  .arg(table, details, parentKey));
     auto* picker = new TPicker(*mgr);
     mgr->setParent(picker);
     picker->Entries()->setCurrentRow(entry);
