@@ -3,14 +3,20 @@
 #include "operations/ClientMgr.h"
 #include "operations/HouseMgr.h"
 #include "screens/AttentionEditorFrm.h"
+#include "screens/BrokerPickerFrm.h"
 #include "screens/ClientAddDlgFrm.h"
+#include "screens/ClientDropPickerFrm.h"
+#include "screens/ClientEditPickerFrm.h"
 #include "screens/ContactFrm.h"
 #include "screens/DealEditorFrm.h"
 #include "screens/HouseAddDlgFrm.h"
+#include "screens/HouseDropPickerFrm.h"
+#include "screens/HouseEditPickerFrm.h"
 #include "screens/HouseFinderFrm.h"
 #include "screens/NotesEditorFrm.h"
 #include "screens/VisitEditorFrm.h"
 
+#include <QListWidget>
 #include <QTabWidget>
 
 namespace {
@@ -70,6 +76,20 @@ TScreen NotesEditor() {
     return Window(dlg);
 }
 
+// A picker over the first live record that has rows in `details`, showing
+// detail kind `entry`.
+template <class TPicker, class TMgr>
+TScreen Picker(const QString& table, const QString& details, const QString& parentKey, int entry) {
+    auto* mgr = new TMgr;
+    mgr->Open(QStringLiteral("select * from %1 where abs(IsRecycle)=0 and Id in (select %3 from "
+                             "%2) order by Id")
+                  .arg(table, details, parentKey));
+    auto* picker = new TPicker(*mgr);
+    mgr->setParent(picker);
+    picker->Entries()->setCurrentRow(entry);
+    return Window(picker);
+}
+
 TScreen HouseFinder(int page) {
     auto* dlg = new THouseFinderFrm;
     dlg->Pages()->setCurrentIndex(page);
@@ -91,6 +111,23 @@ void RegisterPickerScreens(TScreenRegistry& registry) {
                  [] { return AddDialog<THouseAddDlgFrm, THouseMgr>(QStringLiteral("house")); });
     registry.Add(QStringLiteral("screens_ClientAddDlgFrm"),
                  [] { return AddDialog<TClientAddDlgFrm, TClientMgr>(QStringLiteral("client")); });
+    registry.Add<TBrokerPickerFrm>(QStringLiteral("screens_BrokerPickerFrm"));
+    const QString house = QStringLiteral("house"), client = QStringLiteral("client");
+    const QString houseVisits = QStringLiteral("housevisits"), houseKey = QStringLiteral("HouseId");
+    const QString clientVisits = QStringLiteral("clientvisits"),
+                  clientKey = QStringLiteral("ClientId");
+    registry.Add(QStringLiteral("screens_HouseEditPickerFrm_deals"), [=] {
+        return Picker<THouseEditPickerFrm, THouseMgr>(house, QStringLiteral("deals"), houseKey, 1);
+    });
+    registry.Add(QStringLiteral("screens_HouseDropPickerFrm"), [=] {
+        return Picker<THouseDropPickerFrm, THouseMgr>(house, houseVisits, houseKey, 0);
+    });
+    registry.Add(QStringLiteral("screens_ClientEditPickerFrm"), [=] {
+        return Picker<TClientEditPickerFrm, TClientMgr>(client, clientVisits, clientKey, 0);
+    });
+    registry.Add(QStringLiteral("screens_ClientDropPickerFrm"), [=] {
+        return Picker<TClientDropPickerFrm, TClientMgr>(client, clientVisits, clientKey, 0);
+    });
     registry.Add(QStringLiteral("screens_HouseFinderFrm_basic"), [] { return HouseFinder(0); });
     registry.Add(QStringLiteral("screens_HouseFinderFrm_inner"), [] { return HouseFinder(1); });
 }

@@ -48,7 +48,7 @@ TEdtPickerFrm::TEdtPickerFrm(const QString& word, QWidget* parent)
     layout->setSpacing(0);
     layout->addLayout(body, 1);
     layout->addWidget(bar);
-    resize(640, 340);
+    resize(780, 360);
 }
 
 void TEdtPickerFrm::SetRecordCommand(const QString& caption, TCommand command) {
