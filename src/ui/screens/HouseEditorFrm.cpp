@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/Messenger.h"
 #include "screens/MultiChoiceFrm.h"
+#include "screens/WidgetHook.h"
 #include "toolkit/FocusColor.h"
 #include "toolkit/zyComboBox.h"
 #include "toolkit/zyEdit.h"
@@ -62,8 +63,10 @@ THouseEditorFrm::THouseEditorFrm(QWidget* parent) : TvEditorOf<THouseEditor>(par
     ApplyRent(false);
     m_fund->setToolTip(QStringLiteral("双击自动从单价算出..."));
     m_price->setToolTip(QStringLiteral("双击自动从售价算出..."));
-    m_fund->installEventFilter(this);
-    m_price->installEventFilter(this);
+    auto* hook =
+        new TWidgetHook(this, [this](QWidget* box, QEvent* event) { PriceBoxEvent(box, event); });
+    hook->Watch(m_fund);
+    hook->Watch(m_price);
 }
 
 void THouseEditorFrm::ArrangeGroups() {
@@ -363,14 +366,13 @@ void THouseEditorFrm::CalcPrice() {
     m_price->SetAsDouble(std::trunc(m_fund->AsDouble() / area * 10000));
 }
 
-bool THouseEditorFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == m_fund)
-            Guarded([this] { CalcFund(); });
-        else if (watched == m_price)
-            Guarded([this] { CalcPrice(); });
-    }
-    return TvEditorOf<THouseEditor>::eventFilter(watched, event);
+void THouseEditorFrm::PriceBoxEvent(QWidget* box, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick)
+        return;
+    if (box == m_fund)
+        Guarded([this] { CalcFund(); });
+    else
+        Guarded([this] { CalcPrice(); });
 }
 
 // ---- checks before OK ----------------------------------------------------------------

@@ -1,13 +1,15 @@
 #include "screens/MultiChoiceFrm.h"
 
 #include "screens/CommaText.h"
+#include "screens/WidgetHook.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 TMultiChoiceFrm::TMultiChoiceFrm(const QStringList& entries, QWidget* parent)
-    : TADlgFrm(parent), m_list(new QListWidget) {
+    : TADlgFrm(parent), m_list(new QListWidget(Body())) {
     setObjectName(QStringLiteral("MultiChoiceFrm"));
     setWindowTitle(QStringLiteral("选择"));
     auto* layout = new QVBoxLayout(Body());
@@ -24,6 +26,11 @@ TMultiChoiceFrm::TMultiChoiceFrm(const QStringList& entries, QWidget* parent)
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
     }
+    auto* hook = new TWidgetHook(this, [this](QWidget*, QEvent* event) {
+        if (event->type() == QEvent::Resize)
+            FitColumns();
+    });
+    hook->Watch(m_list->viewport());
     connect(m_list, &QListWidget::itemDoubleClicked, this, &TMultiChoiceFrm::Toggle);
     resize(469, 330);
 }
@@ -47,11 +54,6 @@ QString TMultiChoiceFrm::Text() const {
             checked << m_list->item(i)->text();
     }
     return JoinCommaText(checked);
-}
-
-void TMultiChoiceFrm::resizeEvent(QResizeEvent* event) {
-    TADlgFrm::resizeEvent(event);
-    FitColumns();
 }
 
 // Two entries per row, each half the width of the list.

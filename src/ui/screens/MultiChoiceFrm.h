@@ -18,9 +18,6 @@ class TMultiChoiceFrm : public TADlgFrm {
     QString Text() const;
     QListWidget* List() const { return m_list; }
 
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
-
   private:
     static void Toggle(QListWidgetItem* item);
     void FitColumns();
