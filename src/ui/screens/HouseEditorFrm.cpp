@@ -101,7 +101,10 @@ QWidget* THouseEditorFrm::CreateHeader() {
     broker->SetParentColor(true);
     Put(grid, 0, 0, QStringLiteral("编号"), m_code);
     Put(grid, 0, 1, QStringLiteral("登记人"), Box(QStringLiteral("Billman")));
-    Put(grid, 0, 2, QStringLiteral("日期"), Box(QStringLiteral("BillTime")));
+    TzyEdit* billTime = Box(QStringLiteral("BillTime"));
+    billTime->setMinimumWidth(
+        billTime->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 12);
+    Put(grid, 0, 2, QStringLiteral("日期"), billTime);
     Put(grid, 0, 3, QStringLiteral("来源"),
         Combo(QStringLiteral("ComeFrom"), PickList(plComeFrom)));
     Put(grid, 0, 4, QStringLiteral("状态"), Combo(QStringLiteral("State"), PickList(plSaleState)));

@@ -20,7 +20,6 @@ TMultiChoiceFrm::TMultiChoiceFrm(const QStringList& entries, QWidget* parent)
     m_list->setFlow(QListView::LeftToRight);
     m_list->setWrapping(true);
     m_list->setResizeMode(QListView::Adjust);
-    m_list->setUniformItemSizes(true);
     for (const QString& entry : entries) {
         auto* item = new QListWidgetItem(entry, m_list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
@@ -56,9 +55,10 @@ QString TMultiChoiceFrm::Text() const {
     return JoinCommaText(checked);
 }
 
-// Two entries per row, each half the width of the list.
+// Two entries per row, each half the width of the list less the room the view
+// keeps free at its edges.
 void TMultiChoiceFrm::FitColumns() {
-    const int width = (m_list->viewport()->width() - 2) / 2;
+    const int width = (m_list->viewport()->width() - 12) / 2;
     const int height = m_list->fontMetrics().height() + 8;
     m_list->setGridSize(QSize(qMax(width, 40), height));
 }

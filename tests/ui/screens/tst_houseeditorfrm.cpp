@@ -132,6 +132,11 @@ class TstHouseEditorFrm : public QObject {
         QCOMPARE(Control<TzyComboBox>(editor, "cmbKeys1")->itemText(0), QStringLiteral("有"));
         QCOMPARE(Control<TzyComboBox>(editor, "cmbRentFundUnit1")->itemText(0),
                  QStringLiteral("元/月"));
+        // Fits a 1366 x 768 screen with its title bar and a task bar.
+        ShowActive(editor);
+        QVERIFY(editor.frameGeometry().width() <= 1366);
+        QVERIFY2(editor.height() + 30 <= 768 - 40, qPrintable(QString::number(editor.height())));
+        QVERIFY(editor.minimumSizeHint().height() <= editor.height());
     }
 
     // Every published property is served by a control and reads back what was written.
