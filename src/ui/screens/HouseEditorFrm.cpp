@@ -73,6 +73,8 @@ void THouseEditorFrm::ArrangeGroups() {
     auto* grid = new QGridLayout(Body());
     grid->setContentsMargins(8, 6, 8, 4);
     grid->setSpacing(4);
+    // Created in tab order: header, left column, right column, surroundings.
+    grid->addWidget(CreateHeader(), 0, 0, 1, 2);
     auto* left = new QVBoxLayout;
     left->addWidget(CreatePropertyGroup());
     left->addWidget(CreateDecorationGroup());
@@ -81,7 +83,6 @@ void THouseEditorFrm::ArrangeGroups() {
     right->addWidget(CreateStructureGroup());
     right->addWidget(CreateTradeGroup());
     right->addWidget(CreateContactGroup(), 1);
-    grid->addWidget(CreateHeader(), 0, 0, 1, 2);
     grid->addLayout(left, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addWidget(CreateSurroundingsGroup(), 2, 0, 1, 2);
@@ -186,13 +187,17 @@ QGroupBox* THouseEditorFrm::CreateStructureGroup() {
 QGroupBox* THouseEditorFrm::CreateTradeGroup() {
     QGridLayout* grid = nullptr;
     QGroupBox* group = Group(QStringLiteral("交易"), grid);
-    m_sale = new QCheckBox(kSale);
+    // Created in tab order: each check box before its section.
+    m_sale = new QCheckBox(kSale, group);
     m_sale->setObjectName(QStringLiteral("cbSale1"));
-    m_rent = new QCheckBox(kRent);
-    m_rent->setObjectName(QStringLiteral("cbRent1"));
     m_fund = Box(QStringLiteral("Fund"));
     m_price = Box(QStringLiteral("Price"));
     m_basePrice = SecretBox(QStringLiteral("BasePrice"));
+    for (QWidget* w : {static_cast<QWidget*>(m_fund), static_cast<QWidget*>(m_price),
+                       static_cast<QWidget*>(m_basePrice)})
+        w->setParent(group);
+    m_rent = new QCheckBox(kRent, group);
+    m_rent->setObjectName(QStringLiteral("cbRent1"));
     m_rentFund = Box(QStringLiteral("RentFund"));
     m_rentFundUnit = Combo(QStringLiteral("RentFundUnit"), PickList(plFundUnit));
     m_rentBasePrice = SecretBox(QStringLiteral("RentBasePrice"));

@@ -163,6 +163,32 @@ class TstHouseEditorFrm : public QObject {
         QCOMPARE(editor.Number("Fund"), 12.3456);
     }
 
+    // Enter walks the fields as they are laid out: the header first, each deal
+    // type before its prices, the surroundings last.
+    void tabOrder() {
+        THouseEditorFrm editor;
+        QStringList names;
+        QWidget* w = editor.OkButton();
+        do {
+            w = w->nextInFocusChain();
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                names << w->objectName();
+        } while (w != editor.OkButton());
+        QCOMPARE(names.first(), QStringLiteral("edtCode1"));
+        QCOMPARE(names.last(), QStringLiteral("edtTraffics1"));
+        const QStringList trade{"cbSale1",          "edtFund1",          "edtPrice1",
+                                "edtBasePrice1",    "cbRent1",           "edtRentFund1",
+                                "cmbRentFundUnit1", "edtRentBasePrice1", "edtDealNote1"};
+        QCOMPARE(names.mid(names.indexOf("cbSale1"), trade.size()), trade);
+        QCOMPARE(names.indexOf("edtSeat1"), names.indexOf("edtHouseName1") + 1);
+        TKeyValue().SetFlag(TKeyValue::kAutomaticCodes, false);
+        THouseEditorFrm shown;
+        ShowActive(shown);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edtBillman1"));
+        QVERIFY(shown.isVisible()); // Enter did not press OK
+    }
+
     void conversions() {
         THouseEditorFrm editor;
         Control(editor, "edtFloor1")->setText("12a");
