@@ -14,7 +14,7 @@
 #include "toolkit/zyEdit.h"
 
 #include <QCheckBox>
-#include <QListWidget>
+#include <QTableWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -470,7 +470,7 @@ class TstHouseEditorFrm : public QObject {
             QCOMPARE(picker.windowTitle(), QStringLiteral("选择"));
             const auto found = picker.List()->findItems(toggled, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
-            QListWidget* list = picker.List();
+            QTableWidget* list = picker.List();
             list->scrollToItem(found[0]);
             DoubleClick(list->viewport(), list->visualItemRect(found[0]).center());
             picker.accept();
