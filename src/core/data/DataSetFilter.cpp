@@ -33,7 +33,7 @@ class TCompare : public TNode {
         if (m_op == Op::Like) {
             QString pattern = QRegularExpression::escape(m_literal.toString());
             pattern.replace(QStringLiteral("\\*"), QStringLiteral(".*"));
-            pattern.replace(QStringLiteral("%"), QStringLiteral(".*"));
+            pattern.replace(QStringLiteral("\\%"), QStringLiteral(".*")); // escaped above
             pattern.replace(QStringLiteral("_"), QStringLiteral("."));
             m_like = QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$"),
                                         QRegularExpression::CaseInsensitiveOption |

@@ -8,6 +8,7 @@
 #include "toolkit/zyGridHooks.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 
 namespace {
@@ -94,6 +95,27 @@ void TzyDBGrid::RebuildColumns() {
 
 QString TzyDBGrid::NoDataSetMessage() const {
     return QStringLiteral("系统错误: 没有为DBGrid.DataSource指定DataSet对象,请与作者联系!");
+}
+
+bool TzyDBGrid::CheckBatchUpdate() const {
+    if (!DataSet() || !DataSet()->Active()) {
+        ShowInfo(QStringLiteral("没有指定数据集DataSet, 操作被取消."));
+        return false;
+    }
+    if (!BatchProc) {
+        ShowInfo(QStringLiteral("没有指定更新过程BatchProc, 操作被取消."));
+        return false;
+    }
+    return true;
+}
+
+QList<int> TzyDBGrid::BatchRows() const {
+    QList<int> rows;
+    for (int row = 0; row < Model()->rowCount(); ++row) {
+        if (selectionModel()->isRowSelected(row, QModelIndex()))
+            rows << row;
+    }
+    return rows;
 }
 
 void TzyDBGrid::SaveLayoutClick() {

@@ -19,8 +19,6 @@ class TzyDBGrid : public TzyGridBase {
     int LayoutId() const { return m_layoutId; }
     // Stores the number and applies the layout stored under it.
     void SetLayoutId(int layoutId);
-    // Called after each row the batch update writes.
-    std::function<void()> BatchProc;
 
     // One column per visible field of the data set, in field order.
     void DefaultColumns();
@@ -46,6 +44,9 @@ class TzyDBGrid : public TzyGridBase {
     void keyPressEvent(QKeyEvent* event) override;
     void RebuildColumns() override;
     QString NoDataSetMessage() const override;
+    bool CheckBatchUpdate() const override;
+    // The selected records, from the first row to the last.
+    QList<int> BatchRows() const override;
     void AfterSort() override;
 
   private:

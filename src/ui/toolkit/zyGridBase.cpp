@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -60,6 +61,8 @@ void TzyGridBase::CreateCommands() {
     m_actColumns = make(QStringLiteral("列选择"), &TzyGridBase::PickColumnsClick);
     m_actSaveLayout = make(QStringLiteral("保存表格样式"), &TzyGridBase::SaveLayoutClick);
     m_actSort = make(QStringLiteral("排序"), &TzyGridBase::SortClick);
+    m_actFilter = make(QStringLiteral("过滤"), &TzyGridBase::FilterClick);
+    m_actBatchUpdate = make(QStringLiteral("批量更新"), &TzyGridBase::BatchUpdateClick);
 
     m_ownMenu->addAction(m_actSort);
     m_ownMenu->addSeparator();
@@ -79,6 +82,8 @@ void TzyGridBase::UpdateCommands() {
     m_actExcel->setEnabled(bool(TzyGridHooks::SaveToExcel));
     m_actHtml->setEnabled(bool(TzyGridHooks::SaveToHtml));
     m_actExport->setEnabled(bool(TzyGridHooks::ExportWizard));
+    m_actFilter->setEnabled(bool(TzyGridHooks::FilterDialog));
+    m_actBatchUpdate->setEnabled(bool(TzyGridHooks::BatchUpdateDialog));
 }
 
 void TzyGridBase::RunCommand(const std::function<void()>& command) {
@@ -262,22 +267,76 @@ void TzyGridBase::LoadLayout(int number) {
     ApplyLayout(TGridLayout::Load(number));
 }
 
-void TzyGridBase::SortClick() {
-    TDataSet* ds = DataSet();
+bool TzyGridBase::CheckDataSet() const {
+    const TDataSet* ds = DataSet();
     if (!ds) {
         ShowInfo(NoDataSetMessage());
-        return;
+        return false;
     }
     if (!ds->Active()) {
         ShowInfo(QStringLiteral("系统提示: 请先打开数据再操作!"));
-        return;
+        return false;
     }
-    if (!TzyGridHooks::SortDialog)
+    return true;
+}
+
+void TzyGridBase::SortClick() {
+    if (!CheckDataSet() || !TzyGridHooks::SortDialog)
         return;
+    TDataSet* ds = DataSet();
     QString sort = ds->Sort();
     if (TzyGridHooks::SortDialog(this, ds, sort)) {
         ds->SetSort(sort);
         AfterSort();
+    }
+}
+
+void TzyGridBase::FilterClick() {
+    if (CheckDataSet() && TzyGridHooks::FilterDialog)
+        TzyGridHooks::FilterDialog(this, DataSet());
+}
+
+void TzyGridBase::BatchUpdateClick() {
+    if (!CheckBatchUpdate() || !TzyGridHooks::BatchUpdateDialog)
+        return;
+    const QList<TBatchItem> items = BatchItems();
+    int index = -1;
+    QString value;
+    if (!TzyGridHooks::BatchUpdateDialog(this, items, index, value) || index < 0 ||
+        index >= items.size())
+        return;
+    WriteRows(BatchRows(), DataSet()->FieldByName(items[index].FieldName), value);
+}
+
+// Every column whose field is shown and stored, by the field's label.
+QList<TBatchItem> TzyGridBase::BatchItems() const {
+    QList<TBatchItem> items;
+    for (int c = 0; c < Columns().size(); ++c) {
+        const TField* field = FieldOf(c);
+        if (field && field->Visible() && !field->Calculated())
+            items << TBatchItem{field->DisplayLabel(), field->FieldName()};
+    }
+    return items;
+}
+
+// A value the field cannot take stops the walk with its error; the rows
+// written before stay written. The view redraws once at the end.
+void TzyGridBase::WriteRows(const QList<int>& rows, TField* field, const QString& value) {
+    TDataSet* ds = DataSet();
+    const int current = ds->CurrentRow();
+    ds->DisableControls();
+    const auto restore = qScopeGuard([ds, current] {
+        ds->Cancel();
+        ds->SetCurrentRow(current);
+        ds->EnableControls();
+    });
+    for (int row : rows) {
+        ds->SetCurrentRow(row);
+        ds->Edit();
+        field->SetAsString(value);
+        ds->Post();
+        BatchRowWritten(field);
+        BatchProc();
     }
 }
 

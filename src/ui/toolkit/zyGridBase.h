@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+struct TBatchItem;
 class TDataSet;
 class TField;
 class TGridFooter;
@@ -42,6 +43,13 @@ class TzyGridBase : public QTableView {
     QAction* ActionColVisible() const { return m_actColumns; }
     QAction* ActionTableStyleSave() const { return m_actSaveLayout; }
     QAction* ActionSort() const { return m_actSort; }
+    // Not on the grid's menu; for buttons and menus outside the grid.
+    QAction* ActionFilter() const { return m_actFilter; }
+    QAction* ActionBatchUpdate() const { return m_actBatchUpdate; }
+
+    // Called after each row the batch update writes; the batch update refuses to
+    // run without it.
+    std::function<void()> BatchProc;
 
     const QList<TGridColumn>& Columns() const { return m_model->Columns(); }
     // The layout text of the columns as they are now.
@@ -61,6 +69,11 @@ class TzyGridBase : public QTableView {
     void SaveToExcelClick();
     void SaveToHtmlClick();
     void ExportClick();
+    // The filter dialog on the data set.
+    void FilterClick();
+    // Writes one value into one field of every selected row, calling BatchProc
+    // after each row; the current row stays where it was.
+    void BatchUpdateClick();
     // Drops the grid's menu down under the control's lower-left corner.
     void PopupButtonClick(QWidget* control);
 
@@ -77,6 +90,14 @@ class TzyGridBase : public QTableView {
     // Rebuilds the columns for the data set's fields (the fields may be new).
     virtual void RebuildColumns() = 0;
     virtual QString NoDataSetMessage() const = 0;
+    // Shows why the data set cannot be sorted or filtered; true when it can.
+    bool CheckDataSet() const;
+    // Shows why the batch update cannot run; true when it can.
+    virtual bool CheckBatchUpdate() const = 0;
+    // The rows the batch update writes, in the order it writes them.
+    virtual QList<int> BatchRows() const = 0;
+    // After the batch update wrote a row.
+    virtual void BatchRowWritten(TField* /*field*/) {}
     // After the sort command changed the data set's sort order.
     virtual void AfterSort() {}
     // The focused row changed.
@@ -93,6 +114,8 @@ class TzyGridBase : public QTableView {
 
   private:
     void CreateCommands();
+    QList<TBatchItem> BatchItems() const;
+    void WriteRows(const QList<int>& rows, TField* field, const QString& value);
     int FooterHeight() const;
     void UpdateCommands();
     void SyncHeader();
@@ -112,6 +135,8 @@ class TzyGridBase : public QTableView {
     QAction* m_actColumns = nullptr;
     QAction* m_actSaveLayout = nullptr;
     QAction* m_actSort = nullptr;
+    QAction* m_actFilter = nullptr;
+    QAction* m_actBatchUpdate = nullptr;
     int m_tag = 0;
     bool m_syncing = false;
     bool m_following = false;

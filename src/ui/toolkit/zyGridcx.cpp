@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -57,6 +58,25 @@ QString TzyGridcx::NoDataSetMessage() const {
     return QStringLiteral("系统错误: 没有为TzyGridcx.DataSource指定DataSet对象,请与作者联系!");
 }
 
+bool TzyGridcx::CheckBatchUpdate() const {
+    if (!CheckDataSet())
+        return false;
+    if (!BatchProc) {
+        ShowInfo(QStringLiteral("没有指定BatchUpdate更新过程, 操作被取消."));
+        return false;
+    }
+    return true;
+}
+
+QList<int> TzyGridcx::BatchRows() const {
+    QList<int> rows;
+    if (selectionModel()) {
+        for (const QModelIndex& index : selectionModel()->selectedRows())
+            rows << index.row();
+    }
+    return rows;
+}
+
 void TzyGridcx::AfterSort() {
     viewport()->update();
 }
@@ -79,6 +99,15 @@ void TzyGridcx::mouseDoubleClickEvent(QMouseEvent* event) {
     TzyGridBase::mouseDoubleClickEvent(event);
     emit DblClick(this);
     emit CellDblClick(FieldOf(currentIndex().column()));
+}
+
+void TzyGridcx::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers().testFlag(Qt::ControlModifier) && currentIndex().isValid()) {
+        emit EditButtonClick(this, FieldOf(currentIndex().column()));
+        return;
+    }
+    TzyGridBase::keyPressEvent(event);
 }
 
 bool TzyGridcx::eventFilter(QObject* watched, QEvent* event) {

@@ -35,12 +35,22 @@ class TzyGridcx : public TzyGridBase {
     // A cell was clicked or double-clicked; the field of its column.
     void CellClick(TField* field);
     void CellDblClick(TField* field);
+    // A value in the grid's rows was changed through the grid (its batch
+    // update); the field written.
+    void EditChanged(TzyGridcx* grid, TField* field);
+    // Ctrl+Enter on a cell, the key of a cell's button; the field of the cell.
+    void EditButtonClick(TzyGridcx* grid, TField* field);
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void RebuildColumns() override { SetLayout(m_layout); }
     QString NoDataSetMessage() const override;
+    bool CheckBatchUpdate() const override;
+    // The selected rows in the order they were selected.
+    QList<int> BatchRows() const override;
+    void BatchRowWritten(TField* field) override { emit EditChanged(this, field); }
     void AfterSort() override;
     void RowFocused(int row) override;
 

@@ -129,6 +129,8 @@ class TstRecordSet : public QObject {
         QCOMPARE(rs.JoinValues(rs.Id, ","), QStringLiteral("2"));
         ds->SetFilter(QStringLiteral("TaxName like '*税' or [Id]=3"));
         QCOMPARE(rs.JoinValues(rs.Id, ","), QStringLiteral("1,2,3"));
+        ds->SetFilter(QStringLiteral("TaxName like '%花%'"));
+        QCOMPARE(rs.JoinValues(rs.Id, ","), QStringLiteral("2"));
         ds->SetFilter(QStringLiteral("RateText = '80元'")); // calculated fields filter too
         QCOMPARE(rs.JoinValues(rs.Id, ","), QStringLiteral("3"));
         QVERIFY_THROWS_EXCEPTION(EOrbelError, ds->SetFilter(QStringLiteral("LiveRate >")));
