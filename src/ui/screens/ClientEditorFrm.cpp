@@ -94,6 +94,7 @@ QGroupBox* TClientEditorFrm::CreateClientGroup() {
 QGroupBox* TClientEditorFrm::CreateDemandGroup() {
     QGridLayout* grid = nullptr;
     QGroupBox* group = Group(QStringLiteral("需求"), grid);
+    grid->setHorizontalSpacing(18);
     grid->addWidget(CreateDemandLeft(), 0, 0);
     grid->addWidget(CreateDemandRight(), 0, 1, Qt::AlignTop);
     grid->setColumnStretch(0, 3);

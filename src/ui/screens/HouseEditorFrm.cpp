@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/Messenger.h"
 #include "screens/MultiChoiceFrm.h"
+#include "screens/WidgetHook.h"
 #include "toolkit/FocusColor.h"
 #include "toolkit/zyComboBox.h"
 #include "toolkit/zyEdit.h"
@@ -62,14 +63,18 @@ THouseEditorFrm::THouseEditorFrm(QWidget* parent) : TvEditorOf<THouseEditor>(par
     ApplyRent(false);
     m_fund->setToolTip(QStringLiteral("双击自动从单价算出..."));
     m_price->setToolTip(QStringLiteral("双击自动从售价算出..."));
-    m_fund->installEventFilter(this);
-    m_price->installEventFilter(this);
+    auto* hook =
+        new TWidgetHook(this, [this](QWidget* box, QEvent* event) { PriceBoxEvent(box, event); });
+    hook->Watch(m_fund);
+    hook->Watch(m_price);
 }
 
 void THouseEditorFrm::ArrangeGroups() {
     auto* grid = new QGridLayout(Body());
     grid->setContentsMargins(8, 6, 8, 4);
     grid->setSpacing(4);
+    // Created in tab order: header, left column, right column, surroundings.
+    grid->addWidget(CreateHeader(), 0, 0, 1, 2);
     auto* left = new QVBoxLayout;
     left->addWidget(CreatePropertyGroup());
     left->addWidget(CreateDecorationGroup());
@@ -78,7 +83,6 @@ void THouseEditorFrm::ArrangeGroups() {
     right->addWidget(CreateStructureGroup());
     right->addWidget(CreateTradeGroup());
     right->addWidget(CreateContactGroup(), 1);
-    grid->addWidget(CreateHeader(), 0, 0, 1, 2);
     grid->addLayout(left, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addWidget(CreateSurroundingsGroup(), 2, 0, 1, 2);
@@ -98,7 +102,10 @@ QWidget* THouseEditorFrm::CreateHeader() {
     broker->SetParentColor(true);
     Put(grid, 0, 0, QStringLiteral("编号"), m_code);
     Put(grid, 0, 1, QStringLiteral("登记人"), Box(QStringLiteral("Billman")));
-    Put(grid, 0, 2, QStringLiteral("日期"), Box(QStringLiteral("BillTime")));
+    TzyEdit* billTime = Box(QStringLiteral("BillTime"));
+    billTime->setMinimumWidth(
+        billTime->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 12);
+    Put(grid, 0, 2, QStringLiteral("日期"), billTime);
     Put(grid, 0, 3, QStringLiteral("来源"),
         Combo(QStringLiteral("ComeFrom"), PickList(plComeFrom)));
     Put(grid, 0, 4, QStringLiteral("状态"), Combo(QStringLiteral("State"), PickList(plSaleState)));
@@ -180,13 +187,17 @@ QGroupBox* THouseEditorFrm::CreateStructureGroup() {
 QGroupBox* THouseEditorFrm::CreateTradeGroup() {
     QGridLayout* grid = nullptr;
     QGroupBox* group = Group(QStringLiteral("交易"), grid);
-    m_sale = new QCheckBox(kSale);
+    // Created in tab order: each check box before its section.
+    m_sale = new QCheckBox(kSale, group);
     m_sale->setObjectName(QStringLiteral("cbSale1"));
-    m_rent = new QCheckBox(kRent);
-    m_rent->setObjectName(QStringLiteral("cbRent1"));
     m_fund = Box(QStringLiteral("Fund"));
     m_price = Box(QStringLiteral("Price"));
     m_basePrice = SecretBox(QStringLiteral("BasePrice"));
+    for (QWidget* w : {static_cast<QWidget*>(m_fund), static_cast<QWidget*>(m_price),
+                       static_cast<QWidget*>(m_basePrice)})
+        w->setParent(group);
+    m_rent = new QCheckBox(kRent, group);
+    m_rent->setObjectName(QStringLiteral("cbRent1"));
     m_rentFund = Box(QStringLiteral("RentFund"));
     m_rentFundUnit = Combo(QStringLiteral("RentFundUnit"), PickList(plFundUnit));
     m_rentBasePrice = SecretBox(QStringLiteral("RentBasePrice"));
@@ -363,14 +374,13 @@ void THouseEditorFrm::CalcPrice() {
     m_price->SetAsDouble(std::trunc(m_fund->AsDouble() / area * 10000));
 }
 
-bool THouseEditorFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == m_fund)
-            Guarded([this] { CalcFund(); });
-        else if (watched == m_price)
-            Guarded([this] { CalcPrice(); });
-    }
-    return TvEditorOf<THouseEditor>::eventFilter(watched, event);
+void THouseEditorFrm::PriceBoxEvent(QWidget* box, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick)
+        return;
+    if (box == m_fund)
+        Guarded([this] { CalcFund(); });
+    else
+        Guarded([this] { CalcPrice(); });
 }
 
 // ---- checks before OK ----------------------------------------------------------------

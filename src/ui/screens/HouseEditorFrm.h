@@ -35,7 +35,6 @@ class THouseEditorFrm : public TvEditorOf<THouseEditor> {
 
   protected:
     bool CloseQuery() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* CreateHeader();
@@ -47,6 +46,7 @@ class THouseEditorFrm : public TvEditorOf<THouseEditor> {
     QGroupBox* CreateSurroundingsGroup();
     QWidget* PickerField(const QString& name, int optionIndex);
     void ArrangeGroups();
+    void PriceBoxEvent(QWidget* box, QEvent* event);
 
     QString DealType() const;
     void SetDealType(const QString& dealType);

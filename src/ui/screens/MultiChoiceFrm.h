@@ -2,13 +2,13 @@
 
 #include "app/ADlgFrm.h"
 
-class QListWidget;
-class QListWidgetItem;
+class QTableWidget;
+class QTableWidgetItem;
 
 // The multiple-choice picker behind the "..." buttons of the house editor: the
-// entries of one pick list as a two-column list of check boxes. The field's comma
-// list checks the entries it names (other words are dropped); OK gives the comma
-// list of the checked entries in list order.
+// entries of one pick list as a two-column list of check boxes, filled row by row.
+// The field's comma list checks the entries it names (other words are dropped);
+// OK gives the comma list of the checked entries in list order.
 class TMultiChoiceFrm : public TADlgFrm {
     Q_OBJECT
   public:
@@ -16,14 +16,12 @@ class TMultiChoiceFrm : public TADlgFrm {
 
     void SetText(const QString& commaText);
     QString Text() const;
-    QListWidget* List() const { return m_list; }
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
+    QTableWidget* List() const { return m_list; }
 
   private:
-    static void Toggle(QListWidgetItem* item);
-    void FitColumns();
+    static void Toggle(QTableWidgetItem* item);
+    QTableWidgetItem* Entry(int index) const;
 
-    QListWidget* m_list;
+    QTableWidget* m_list;
+    int m_count;
 };

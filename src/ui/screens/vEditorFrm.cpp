@@ -1,5 +1,7 @@
 #include "screens/vEditorFrm.h"
 
+#include "screens/WidgetHook.h"
+
 #include "app/Error.h"
 #include "app/Messenger.h"
 #include "data/KeyValue.h"
@@ -56,7 +58,16 @@ bool IsNumberOrDate(TPropertyKind kind) {
 } // namespace
 
 TvEditorFrm::TvEditorFrm(const TEditorProperties& published, QWidget* parent)
-    : TADlgFrm(parent), m_published(published) {}
+    : TADlgFrm(parent), m_published(published),
+      m_secretHook(
+          new TWidgetHook(this, [this](QWidget* box, QEvent* event) { SecretEvent(box, event); })) {
+}
+
+// Hiding the window on destruction takes the focus from a confidential box; by
+// then the stored values are gone, so the masking stops first.
+TvEditorFrm::~TvEditorFrm() {
+    delete m_secretHook;
+}
 
 TPropertyKind TvEditorFrm::KindOfProperty(const QString& name) const {
     for (const TEditorProperty& p : m_published)
@@ -212,7 +223,7 @@ QPlainTextEdit* TvEditorFrm::SecretMemo(const QString& name) {
 
 void TvEditorFrm::AttachSecret(QWidget* box, const QString& name) {
     m_secrets.insert(box, TSecret{});
-    box->installEventFilter(this);
+    m_secretHook->Watch(box);
     Bind(
         name, [this, box] { return SecretOf(box); },
         [this, box](const QVariant& v) { SetSecret(box, v.toString()); });
@@ -249,15 +260,11 @@ void TvEditorFrm::Conceal(QWidget* box) {
     SetBoxText(box, secret.value.trimmed().isEmpty() ? QString() : kMask);
 }
 
-bool TvEditorFrm::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QWidget*>(watched);
-    if (box && m_secrets.contains(box)) {
-        if (event->type() == QEvent::FocusIn)
-            Reveal(box);
-        else if (event->type() == QEvent::FocusOut)
-            Conceal(box);
-    }
-    return TADlgFrm::eventFilter(watched, event);
+void TvEditorFrm::SecretEvent(QWidget* box, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        Reveal(box);
+    else if (event->type() == QEvent::FocusOut)
+        Conceal(box);
 }
 
 // ---- focus and switches -----------------------------------------------------------

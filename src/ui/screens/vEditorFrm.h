@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class TzyComboBox;
+class TWidgetHook;
 class TzyEdit;
 
 // Base of the house and client editors. Every published property is served by a
@@ -28,6 +29,7 @@ class TvEditorFrm : public TADlgFrm {
     static const QString kMask;
 
     TvEditorFrm(const TEditorProperties& published, QWidget* parent = nullptr);
+    ~TvEditorFrm() override;
 
     // The value of a published property, converted to its kind; a box holding text
     // that is not a number fails with the conversion message naming the text.
@@ -40,7 +42,6 @@ class TvEditorFrm : public TADlgFrm {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void SetFocusControls(QWidget* first, QWidget* fallback);
     // Disabled in the form colour when codes are generated automatically (key-value
@@ -92,10 +93,12 @@ class TvEditorFrm : public TADlgFrm {
     void Reveal(QWidget* box);
     void Conceal(QWidget* box);
     void FocusFirst();
+    void SecretEvent(QWidget* box, QEvent* event);
 
     const TEditorProperties& m_published;
     QHash<QString, TBinding> m_bindings;
     QHash<QWidget*, TSecret> m_secrets;
     QWidget* m_first = nullptr;
     QWidget* m_fallback = nullptr;
+    TWidgetHook* m_secretHook;
 };
