@@ -1,10 +1,9 @@
 #include "app/BoxMessenger.h"
+#include "app/OrbelApplication.h"
 #include "app/Startup.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TOrbelApplication app(argc, argv);
     TBoxMessenger messenger;
     SetMessenger(&messenger);
     TStartup startup;

@@ -44,3 +44,13 @@ void TOptions::SaveAll() {
                             Param(QStringLiteral("Id"), m_key->AsInteger())});
     }
 }
+
+QStringList TOptions::Items(const QString& text) {
+    QStringList items;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString item = line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line;
+        if (!item.trimmed().isEmpty())
+            items << item;
+    }
+    return items;
+}

@@ -27,6 +27,8 @@ class TOptions : public TRecordSet {
     void SetByIndex(int index, const QString& text);
     // Writes every entry back to its row.
     void SaveAll();
+    // The items of a pick list text: one per line, blank lines left out.
+    static QStringList Items(const QString& text);
 
     TField* KeyFld() const { return m_key; }
     TField* ListFld() const { return m_list; }

@@ -1,6 +1,7 @@
 #include "operations/ClientMgr.h"
 
 #include "operations/EditorFactory.h"
+#include "operations/ReportPrinter.h"
 #include "operators/Rights.h"
 
 TMgrSide TClientMgr::ClientSide() {
@@ -29,6 +30,19 @@ void TClientMgr::RefreshDetails() {
     const int id = CurrentId();
     Visits()->OpenByClient(id);
     Changes()->OpenByClient(id);
+}
+
+QList<TDataSet*> TClientMgr::ReportData() {
+    RefreshDetails();
+    return {DataSet(), Visits()->DataSet(), Changes()->DataSet()};
+}
+
+void TClientMgr::PrintDesign() {
+    ReportPrinter().DesignReports(2, ReportData());
+}
+
+void TClientMgr::PrintReport(int reportId) {
+    ReportPrinter().PrintReport(reportId, ReportData());
 }
 
 std::unique_ptr<TPropertyEditor> TClientMgr::CreateEditor() const {

@@ -13,6 +13,10 @@ class TClientMgr : public TBizMgr<TClientSet, TClientVisitSet, TClientChangeSet>
     explicit TClientMgr(TDatabase* db = nullptr);
 
     void RefreshDetails() override;
+    // The client report templates (group 2) and printing one of them, filled
+    // with the list, the follow-ups and the change log of the current client.
+    void PrintDesign();
+    void PrintReport(int reportId);
 
   protected:
     std::unique_ptr<TPropertyEditor> CreateEditor() const override;
@@ -20,4 +24,5 @@ class TClientMgr : public TBizMgr<TClientSet, TClientVisitSet, TClientChangeSet>
 
   private:
     static TMgrSide ClientSide();
+    QList<TDataSet*> ReportData();
 };

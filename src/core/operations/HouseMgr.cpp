@@ -5,6 +5,7 @@
 #include "operations/EditorFactory.h"
 #include "operations/EditorLoop.h"
 #include "operations/HouseSearch.h"
+#include "operations/ReportPrinter.h"
 #include "operators/Operator.h"
 #include "operators/Rights.h"
 
@@ -79,6 +80,20 @@ void THouseMgr::RefreshDetails() {
     m_deals.OpenByHouse(id);
     Changes()->OpenByHouse(id);
     m_images.OpenByHouse(id);
+}
+
+QList<TDataSet*> THouseMgr::ReportData() {
+    RefreshDetails();
+    return {DataSet(), m_images.DataSet(), Visits()->DataSet(), m_deals.DataSet(),
+            Changes()->DataSet()};
+}
+
+void THouseMgr::PrintDesign() {
+    ReportPrinter().DesignReports(0, ReportData());
+}
+
+void THouseMgr::PrintReport(int reportId) {
+    ReportPrinter().PrintReport(reportId, ReportData());
 }
 
 std::unique_ptr<TPropertyEditor> THouseMgr::CreateEditor() const {

@@ -41,6 +41,11 @@ class THouseMgr : public TBizMgr<THouseSet, THouseVisitSet, THouseChangeSet> {
     // Asks for the criteria of the house search and searches with `dealType`;
     // the list stays as it is when the search is cancelled.
     void AdvancedFind(const QString& dealType);
+    // The house report templates (group 0) and printing one of them, filled
+    // with the list, the photos, follow-ups, deals and change log of the
+    // current house.
+    void PrintDesign();
+    void PrintReport(int reportId);
 
   protected:
     void CalcFields() override;
@@ -50,6 +55,7 @@ class THouseMgr : public TBizMgr<THouseSet, THouseVisitSet, THouseChangeSet> {
 
   private:
     static TMgrSide HouseSide();
+    QList<TDataSet*> ReportData();
     void ShowContact(const QString& loginId) const;
     QString Secret(TField* field) const;
 

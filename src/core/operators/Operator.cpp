@@ -97,3 +97,15 @@ TOperator& CurrentOperator() {
     static TOperator current;
     return current;
 }
+
+namespace {
+QDateTime g_loginTime;
+}
+
+QDateTime LoginTime() {
+    return g_loginTime;
+}
+
+void SetLoginTime(const QDateTime& time) {
+    g_loginTime = time;
+}

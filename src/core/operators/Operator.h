@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // An operator of the agency: login name, password, name, contact, note and the
@@ -49,3 +50,6 @@ class TOperator {
 
 // The logged-in operator; empty until the first login.
 TOperator& CurrentOperator();
+// When the operator logged in last; invalid before the first login.
+QDateTime LoginTime();
+void SetLoginTime(const QDateTime& time);

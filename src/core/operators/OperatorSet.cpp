@@ -67,3 +67,12 @@ void TOperatorSet::Delete(const QString& loginId) {
     if (DataSet()->Locate(QStringLiteral("LoginId"), loginId))
         DataSet()->Delete();
 }
+
+QStringList TOperatorSet::AllLoginIds() {
+    TRecordSet& scratch = ScratchSet();
+    scratch.Open(QStringLiteral("select LoginId from operator order by LoginId"));
+    QStringList ids;
+    for (TDataSet* data = scratch.DataSet(); !data->Eof(); data->Next())
+        ids << data->Field(0)->AsString();
+    return ids;
+}

@@ -2,6 +2,8 @@
 
 #include "data/RecordSet.h"
 
+#include <QStringList>
+
 // The operators other than sa, as the operator screens list them. Every change
 // is one statement, then repeated in the local copy. Passwords are written as
 // hashes; a value that already is one is kept as it is.
@@ -22,6 +24,10 @@ class TOperatorSet : public TRecordSet {
     void Update(const QString& loginId, const QString& password, const QString& rights,
                 const QString& note, const QString& contact, const QString& name);
     void Delete(const QString& loginId);
+
+    // The login ids of every operator, sa included, in login id order: the
+    // items of the registrar, broker and handler pick lists.
+    static QStringList AllLoginIds();
 
   private:
     static TDBParameters Params(const QString& loginId, const QString& password,

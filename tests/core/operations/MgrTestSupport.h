@@ -70,3 +70,30 @@ inline QString Info(const QString& text) {
 inline QString DeleteQuestion(const QString& what) {
     return QStringLiteral("\r您确定要删除 %1 吗?\t\t").arg(what);
 }
+
+#include "operations/ReportPrinter.h"
+
+#include <QStringList>
+
+// Records what the managers hand to the report engine.
+class TRecordingReportPrinter : public TReportPrinter {
+  public:
+    void DesignReports(int group, const QList<TDataSet*>& sets) override {
+        Record(QStringLiteral("design %1").arg(group), sets);
+    }
+    void PrintReport(int reportId, const QList<TDataSet*>& sets) override {
+        Record(QStringLiteral("print %1").arg(reportId), sets);
+    }
+
+    QStringList calls;
+    QList<TDataSet*> dataSets;
+    QList<int> rowCounts; // of each data set at the moment of the call
+  private:
+    void Record(const QString& call, const QList<TDataSet*>& sets) {
+        calls << call;
+        dataSets = sets;
+        rowCounts.clear();
+        for (TDataSet* set : sets)
+            rowCounts << set->RecordCount();
+    }
+};

@@ -214,6 +214,28 @@ class TstClientMgr : public QObject {
         QCOMPARE(m.shown.size(), 2);
     }
 
+    // Client reports: group 2, the list, follow-ups and change log of the
+    // current client.
+    void printHandsOverCurrentDetails() {
+        InsertClient(1, "KH001", "li", "li");
+        InsertClient(2, "KH002", "li", "li");
+        DbConnection().Execute(QStringLiteral("insert into clientvisits(Id, ClientId, VizType, "
+                                              "Billman) values (1, 2, '电话', 'li')"));
+        TClientMgr mgr;
+        OpenLive(mgr);
+        mgr.DataSet()->Next();
+        TRecordingReportPrinter printer;
+        SetReportPrinter(&printer);
+        mgr.PrintDesign();
+        mgr.PrintReport(3);
+        SetReportPrinter(nullptr);
+        QCOMPARE(printer.calls, (QStringList{"design 2", "print 3"}));
+        const QList<TDataSet*> expected{mgr.DataSet(), mgr.Visits()->DataSet(),
+                                        mgr.Changes()->DataSet()};
+        QCOMPARE(printer.dataSets, expected);
+        QCOMPARE(printer.rowCounts[1], 1);
+    }
+
     void visits() {
         InsertClient(1, "KH001", "li", "li");
         TScriptedEditorFactory editors;

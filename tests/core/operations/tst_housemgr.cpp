@@ -5,6 +5,7 @@
 
 #include "app/Error.h"
 #include "operations/HouseMgr.h"
+#include "operations/ReportPrinter.h"
 
 #include <QTest>
 
@@ -599,6 +600,30 @@ class TstHouseMgr : public QObject {
         QCOMPARE(mgr.Visits()->DataSet()->RecordCount(), 2);
         mgr.Open(QStringLiteral("select * from house where 1=2"));
         QVERIFY(mgr.Visits()->DataSet()->IsEmpty());
+    }
+
+    // Reports get the list and the details of the current house, refreshed
+    // first, in the order the templates name them d0..d4.
+    void printHandsOverCurrentDetails() {
+        InsertHouse(1, "FY001", "", "li");
+        InsertHouse(2, "FY002", "", "li");
+        InsertVisit(1, 2, "li");
+        InsertVisit(2, 2, "li");
+        THouseMgr mgr;
+        OpenLive(mgr);
+        mgr.DataSet()->Next(); // the details still belong to house 1
+        TRecordingReportPrinter printer;
+        SetReportPrinter(&printer);
+        mgr.PrintReport(7);
+        mgr.PrintDesign();
+        SetReportPrinter(nullptr);
+        QCOMPARE(printer.calls, (QStringList{"print 7", "design 0"}));
+        const QList<TDataSet*> expected{mgr.DataSet(), mgr.Images()->DataSet(),
+                                        mgr.Visits()->DataSet(), mgr.Deals()->DataSet(),
+                                        mgr.Changes()->DataSet()};
+        QCOMPARE(printer.dataSets, expected);
+        QCOMPARE(printer.rowCounts[2], 2);
+        QVERIFY_THROWS_EXCEPTION(EOrbelError, mgr.PrintReport(7));
     }
 
     void decorationCalc() {
