@@ -2,7 +2,7 @@
 
 #include "operations/ClientMgr.h"
 #include "operations/HouseMgr.h"
-#include "operators/GuardedCommand.h"
+#include "app/GuardedCommand.h"
 #include "operators/Operator.h"
 #include "operators/Rights.h"
 #include "screens/DetailGrid.h"
