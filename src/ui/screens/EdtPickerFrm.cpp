@@ -2,8 +2,8 @@
 
 #include "app/DlgButtonBar.h"
 #include "app/Error.h"
+#include "app/GuardedCommand.h"
 #include "app/Messenger.h"
-#include "screens/CommandGuard.h"
 #include "screens/DetailGrid.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "screens/FollowingGrid.h"
 
+#include "app/GuardedCommand.h"
 #include "data/DataSet.h"
-#include "screens/CommandGuard.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyGridHooks.h"
 #include "toolkit/zyPopupMenu.h"
