@@ -1,7 +1,6 @@
 #include "screens/ImgMgrFrm.h"
 
-#include "app/Error.h"
-#include "app/Messenger.h"
+#include "app/GuardedCommand.h"
 #include "operations/HouseMgr.h"
 #include "screens/ImageBox.h"
 
@@ -44,13 +43,7 @@ TImgMgrFrm::TImgMgrFrm(THouseMgr& houses, QWidget* parent)
 
 bool TImgMgrFrm::Execute() {
     const bool ok = exec() == QDialog::Accepted;
-    if (const auto& follow = m_houses.AfterScroll()) {
-        try {
-            follow();
-        } catch (const EAbort&) {
-        } catch (const EOrbelError& e) {
-            ShowInfo(e.Message());
-        }
-    }
+    if (const auto& follow = m_houses.AfterScroll())
+        RunGuarded(follow);
     return ok;
 }
