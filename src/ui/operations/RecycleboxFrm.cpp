@@ -1,5 +1,6 @@
 #include "operations/RecycleboxFrm.h"
 
+#include "app/GuardedCommand.h"
 #include "operations/ClientMgr.h"
 #include "operations/HouseMgr.h"
 #include "app/GuardedCommand.h"

@@ -2,6 +2,7 @@
 
 #include "app/DlgButtonBar.h"
 #include "app/Error.h"
+#include "app/GuardedCommand.h"
 #include "app/Messenger.h"
 #include "app/GuardedCommand.h"
 #include "screens/DetailGrid.h"

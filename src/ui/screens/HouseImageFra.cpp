@@ -2,18 +2,17 @@
 
 #include "operations/HouseMgr.h"
 #include "screens/ImageBox.h"
+#include "screens/RowFollower.h"
 
 #include <QVBoxLayout>
 
 THouseImageFra::THouseImageFra(THouseMgr& houses, QWidget* parent)
-    : QWidget(parent), m_houses(houses), m_box(new TImageBox(houses, this)) {
+    : QWidget(parent), m_box(new TImageBox(houses, this)) {
     m_box->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_box);
-    m_houses.SetAfterScroll([this] { m_box->Run(&TImageBox::Reload); });
+    m_follower = std::make_unique<TRowFollower>(houses, [this] { m_box->Run(&TImageBox::Reload); });
 }
 
-THouseImageFra::~THouseImageFra() {
-    m_houses.SetAfterScroll({});
-}
+THouseImageFra::~THouseImageFra() = default;

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class THouseMgr;
 class TImageBox;
+class TRowFollower;
 
 // The detail page "图片信息": the image box of the house list's current house,
 // reloaded whenever the current house changes. While it lives it holds the
@@ -17,6 +20,6 @@ class THouseImageFra : public QWidget {
     TImageBox* ImageBox() const { return m_box; }
 
   private:
-    THouseMgr& m_houses;
     TImageBox* m_box;
+    std::unique_ptr<TRowFollower> m_follower;
 };

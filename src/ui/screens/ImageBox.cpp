@@ -1,6 +1,7 @@
 #include "screens/ImageBox.h"
 
 #include "app/Error.h"
+#include "app/GuardedCommand.h"
 #include "app/Messenger.h"
 #include "data/KeyValue.h"
 #include "operations/HouseMgr.h"
@@ -54,12 +55,7 @@ void TImageBox::BuildMenus() {
 }
 
 void TImageBox::Run(void (TImageBox::*command)()) {
-    try {
-        (this->*command)();
-    } catch (const EAbort&) {
-    } catch (const EOrbelError& e) {
-        ShowInfo(e.Message());
-    }
+    RunGuarded([this, command] { (this->*command)(); });
 }
 
 void TImageBox::Reload() {

@@ -1,7 +1,6 @@
 #include "screens/ImageDlgFrm.h"
 
-#include "app/Error.h"
-#include "app/Messenger.h"
+#include "app/GuardedCommand.h"
 
 #include <QAction>
 #include <QLabel>
@@ -44,12 +43,7 @@ TImageDlgFrm::TImageDlgFrm(QWidget* parent)
 }
 
 void TImageDlgFrm::Guarded(void (TImageDlgFrm::*command)()) {
-    try {
-        (this->*command)();
-    } catch (const EAbort&) {
-    } catch (const EOrbelError& e) {
-        ShowInfo(e.Message());
-    }
+    RunGuarded([this, command] { (this->*command)(); });
 }
 
 void TImageDlgFrm::SetPicture(const TPictureFile& picture) {

@@ -1,5 +1,7 @@
 #include "screens/ImgMgrFrm.h"
 
+#include "app/GuardedCommand.h"
+#include "operations/HouseMgr.h"
 #include "screens/ImageBox.h"
 
 #include <QAction>
@@ -10,7 +12,7 @@
 TImgMgrFrm::TImgMgrFrm(THouseMgr& houses, QWidget* parent)
     : TaFrm(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint),
-      m_toolBar(new QToolBar(this)), m_box(new TImageBox(houses, this)),
+      m_houses(houses), m_toolBar(new QToolBar(this)), m_box(new TImageBox(houses, this)),
       m_captionLine(new QLabel(QStringLiteral("图片"), this)) {
     setObjectName(QStringLiteral("ImgMgrFrm"));
     setWindowTitle(QStringLiteral("图片管理"));
@@ -37,4 +39,11 @@ TImgMgrFrm::TImgMgrFrm(THouseMgr& houses, QWidget* parent)
     layout->addWidget(m_box, 1);
     layout->addWidget(m_captionLine);
     resize(600, 240);
+}
+
+bool TImgMgrFrm::Execute() {
+    const bool ok = exec() == QDialog::Accepted;
+    if (const auto& follow = m_houses.AfterScroll())
+        RunGuarded(follow);
+    return ok;
 }

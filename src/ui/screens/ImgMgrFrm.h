@@ -17,12 +17,15 @@ class TImgMgrFrm : public TaFrm, public TPhotoManager {
 
     QString Caption() const override { return windowTitle(); }
     void SetCaption(const QString& caption) override { setWindowTitle(caption); }
-    bool Execute() override { return exec() == QDialog::Accepted; }
+    // Shows the window modally. Afterwards the page following the house list's
+    // rows is told to reload, so that a shown 图片信息 page has the changes.
+    bool Execute() override;
 
     TImageBox* ImageBox() const { return m_box; }
     QToolBar* ToolBar() const { return m_toolBar; }
 
   private:
+    THouseMgr& m_houses;
     QToolBar* m_toolBar;
     TImageBox* m_box;
     QLabel* m_captionLine;

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <functional>
@@ -516,6 +517,23 @@ class TstImageManager : public QObject {
         }
         QVERIFY(!houses.AfterScroll());
         houses.DataSet()->Next(); // nobody listens any more
+    }
+
+    // What the manager window changed shows on the page when the window closes.
+    void detailPageShowsTheManagersChanges() {
+        TPictureFolder files;
+        TScriptedMessenger m;
+        THouseMgr houses;
+        houses.Open(QStringLiteral("select * from house order by Id"));
+        THouseImageFra page(houses, nullptr);
+        QVERIFY(page.ImageBox()->Photos().isEmpty());
+        TImgMgrFrm window(houses);
+        files.opens << files.Write(QStringLiteral("g.jpg"), Encoded(Filled(8, 8, Qt::red), "JPEG"));
+        m.AnswerInput(QStringLiteral("阳台"));
+        window.ImageBox()->Run(&TImageBox::AddClick);
+        QTimer::singleShot(0, &window, &QDialog::reject);
+        QVERIFY(!window.Execute());
+        QCOMPARE(Captions(*page.ImageBox()), QStringList{QStringLiteral("阳台")});
     }
 
     void managerWindowCommands() {
