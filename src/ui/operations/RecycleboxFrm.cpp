@@ -3,7 +3,6 @@
 #include "app/GuardedCommand.h"
 #include "operations/ClientMgr.h"
 #include "operations/HouseMgr.h"
-#include "app/GuardedCommand.h"
 #include "operators/Operator.h"
 #include "operators/Rights.h"
 #include "screens/DetailGrid.h"

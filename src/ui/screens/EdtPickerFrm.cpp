@@ -4,7 +4,6 @@
 #include "app/Error.h"
 #include "app/GuardedCommand.h"
 #include "app/Messenger.h"
-#include "app/GuardedCommand.h"
 #include "screens/DetailGrid.h"
 
 #include <QGridLayout>

@@ -2,7 +2,6 @@
 
 #include "app/GuardedCommand.h"
 #include "data/DataSet.h"
-#include "app/GuardedCommand.h"
 #include "toolkit/GridLayout.h"
 #include "toolkit/zyGridHooks.h"
 #include "toolkit/zyPopupMenu.h"
