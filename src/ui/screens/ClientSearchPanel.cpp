@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QGridLayout>
 #include <QLineEdit>
 
 namespace {
@@ -61,7 +60,8 @@ TzyDateTimePicker* TClientSearchPanel::AddDate(const QString& name, int row, int
     picker->SetAsDateTime(QDateTime::currentDateTime());
     picker->SetChecked(false);
     picker->setFixedWidth(120);
-    Grid()->addWidget(picker, row, column, 1, column == 9 ? 3 : 1);
+    Q_UNUSED(column);
+    AddToRow(row, picker);
     return picker;
 }
 

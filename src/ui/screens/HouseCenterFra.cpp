@@ -99,7 +99,7 @@ void THouseCenterFra::CreateCommands() {
                 calculator();
         },
         QKeySequence(QStringLiteral("Ctrl+Alt+C")))
-        ->setObjectName(QStringLiteral("CalculatorCommand"));
+        ->setEnabled(bool(PurchaseCalculator));
     AddSeparator();
     AddGridCommands();
 }

@@ -3,19 +3,19 @@
 #include "operations/Conversions.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const QString kAny = QStringLiteral("不限");
 }
 
 TSearchPanel::TSearchPanel(const QStringList& dealTypes, QWidget* parent)
-    : QWidget(parent), m_dealTypes(new QListWidget(this)), m_grid(new QGridLayout),
+    : QWidget(parent), m_dealTypes(new QListWidget(this)), m_rows{new QHBoxLayout, new QHBoxLayout},
       m_find(new QPushButton(QStringLiteral("查 找"), this)),
       m_reset(new QPushButton(QStringLiteral("重置"), this)) {
     m_dealTypes->setObjectName(QStringLiteral("DealTypeList"));
@@ -30,10 +30,14 @@ TSearchPanel::TSearchPanel(const QStringList& dealTypes, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_dealTypes, 0, Qt::AlignTop);
-    m_grid->setHorizontalSpacing(4);
-    m_grid->setVerticalSpacing(4);
-    layout->addLayout(m_grid);
-    layout->addStretch(1);
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(4);
+    for (QHBoxLayout* row : m_rows) {
+        row->setSpacing(4);
+        rows->addLayout(row);
+    }
+    rows->addStretch(1);
+    layout->addLayout(rows, 1);
 }
 
 QString TSearchPanel::DealType() const {
@@ -71,7 +75,8 @@ QComboBox* TSearchPanel::AddCombo(const QString& name, const QStringList& items,
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setFixedWidth(width);
-    m_grid->addWidget(combo, row, column);
+    Q_UNUSED(column);
+    AddToRow(row, combo);
     return combo;
 }
 
@@ -79,19 +84,32 @@ QLineEdit* TSearchPanel::AddEdit(const QString& name, int row, int column, int w
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setFixedWidth(width);
-    m_grid->addWidget(edit, row, column);
+    Q_UNUSED(column);
+    AddToRow(row, edit);
     return edit;
 }
 
 QLabel* TSearchPanel::AddLabel(const QString& caption, int row, int column) {
+    Q_UNUSED(column);
     auto* label = new QLabel(caption, this);
-    m_grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+    AddToRow(row, label);
     return label;
 }
 
+void TSearchPanel::AddToRow(int row, QWidget* widget) {
+    m_rows[row]->addWidget(widget);
+}
+
 void TSearchPanel::AddButtons(int column, QPushButton* extra) {
-    m_grid->addWidget(m_find, 0, column);
-    m_grid->addWidget(m_reset, 1, column);
+    Q_UNUSED(column);
+    m_rows[0]->addSpacing(12);
+    m_rows[0]->addWidget(m_find);
     if (extra)
-        m_grid->addWidget(extra, 0, column + 1);
+        m_rows[0]->addWidget(extra);
+    m_rows[1]->addSpacing(12);
+    m_rows[1]->addWidget(m_reset);
+    if (extra)
+        m_rows[1]->addSpacing(extra->sizeHint().width() + m_rows[1]->spacing());
+    m_rows[0]->addStretch(1);
+    m_rows[1]->addStretch(1);
 }

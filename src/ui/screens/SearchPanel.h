@@ -6,7 +6,7 @@
 #include <functional>
 
 class QComboBox;
-class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -42,18 +42,20 @@ class TSearchPanel : public QWidget {
     void DealTypeChosen(const QString& dealType);
 
   protected:
-    // An editable combo box named `name` with `items`, placed at (row, column).
+    // Controls are placed one after the other on row 0 or row 1; `column`
+    // only documents the order.
+    // An editable combo box named `name` with `items`.
     QComboBox* AddCombo(const QString& name, const QStringList& items, int row, int column,
                         int width = 64);
     QLineEdit* AddEdit(const QString& name, int row, int column, int width = 90);
     QLabel* AddLabel(const QString& caption, int row, int column);
-    // Places the buttons after the last column of the rows.
+    void AddToRow(int row, QWidget* widget);
+    // Ends both rows with the buttons: "查 找" (and `extra`) on row 0, "重置" on row 1.
     void AddButtons(int column, QPushButton* extra = nullptr);
-    QGridLayout* Grid() const { return m_grid; }
 
   private:
     QListWidget* m_dealTypes;
-    QGridLayout* m_grid;
+    QHBoxLayout* m_rows[2];
     QPushButton* m_find;
     QPushButton* m_reset;
 };

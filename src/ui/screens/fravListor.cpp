@@ -66,6 +66,7 @@ TfravListor::TfravListor(QWidget* parent)
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(false);
     m_tree->setFixedWidth(100);
+    m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item)
             SelectDetailNode(m_tree->indexOfTopLevelItem(item));
