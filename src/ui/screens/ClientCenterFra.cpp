@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QPushButton>
 
 TClientCenterFra::TClientCenterFra(TClientMgr& clients, QWidget* parent)
@@ -38,8 +39,18 @@ TClientCenterFra::TClientCenterFra(TClientMgr& clients, QWidget* parent)
     connect(m_search->FindButton(), &QPushButton::clicked, this, &TClientCenterFra::Search);
     connect(m_search->ResetButton(), &QPushButton::clicked, m_search, &TClientSearchPanel::Reset);
     Build(m_search, DetailNodes());
-    m_search->SelectDealType(1);
+    m_search->DealTypeList()->setCurrentRow(1); // 求购; read when first shown
     SelectDetailNode(0);
+}
+
+// The buyers are read the first time the list is shown rather than at start:
+// a large agency's client list takes a while, and the program opens on the
+// house list. A list opened meanwhile (a client opened from the house list)
+// is kept.
+void TClientCenterFra::showEvent(QShowEvent* event) {
+    TfravListor::showEvent(event);
+    if (!m_clients.DataSet()->Active())
+        SearchDealType(m_search->DealType());
 }
 
 namespace {

@@ -31,6 +31,9 @@ class TClientCenterFra : public TfravListor {
     void Search();
     void SearchDealType(const QString& dealType);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void CreateCommands();
     QList<TDetailNode> DetailNodes();

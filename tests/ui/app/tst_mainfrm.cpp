@@ -140,8 +140,13 @@ class TstMainFrm : public QObject {
     }
 
     // The lists open with the houses for sale (also sale-or-rent) and the buyers.
+    // A client opened from the house list before the client list was ever
+    // shown stays the one listed.
     void initialLists() {
         TmainFrm main;
+        main.show();
+        QVERIFY(!main.Clients().DataSet()->Active()); // read when first shown
+        main.ShowView(1);
         const QStringList dealTypes = Column(main.Houses().DataSet(), QStringLiteral("DealType"));
         QVERIFY(!dealTypes.isEmpty());
         for (const QString& type : dealTypes)
@@ -154,6 +159,15 @@ class TstMainFrm : public QObject {
         const QStringList wants = Column(main.Clients().DataSet(), QStringLiteral("DealType"));
         QVERIFY(!wants.isEmpty());
         QCOMPARE(wants.count(QStringLiteral("求购")), wants.size());
+
+        TmainFrm other;
+        other.show();
+        const int renter =
+            CountSql(QStringLiteral("select min(Id) from client where DealType='求租'"));
+        other.OpenClient(renter);
+        QCOMPARE(other.ActiveListor(), other.ClientList());
+        QCOMPARE(other.Clients().DataSet()->RecordCount(), 1);
+        QCOMPARE(other.Clients().CurrentId(), renter);
     }
 
     // "不限" and empty combos turn their criteria off; room 2 finds two-room
