@@ -324,8 +324,3 @@ void TvEditorFrm::Put(QGridLayout* grid, int row, int col, const QString& captio
     grid->addWidget(label, row, col * 2);
     grid->addWidget(field, row, col * 2 + 1, 1, span * 2 - 1);
 }
-
-QWidget* TvEditorFrm::Narrow(QWidget* control, int width) {
-    control->setFixedWidth(width);
-    return control;
-}

@@ -74,7 +74,6 @@ class TvEditorFrm : public TADlgFrm {
     static QWidget* Inline(std::initializer_list<QWidget*> parts);
     static void Put(QGridLayout* grid, int row, int col, const QString& caption, QWidget* field,
                     int span = 1);
-    static QWidget* Narrow(QWidget* control, int width);
 
   private:
     struct TBinding {
